@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that building and testing tabulon need, if any are missing.
+set -euo pipefail
+packages=(cmake make g++ pkg-config libgtest-dev libgmock-dev libxml2-utils tidy)
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if ((${#missing[@]})); then
+  if [[ $(id -u) -eq 0 ]]; then
+    echo "Installing missing packages: ${missing[*]}"
+    export DEBIAN_FRONTEND=noninteractive
+    apt-get update -qq
+    apt-get install -y -qq "${missing[@]}"
+  else
+    echo "Missing packages (install them as root): ${missing[*]}" >&2
+    exit 1
+  fi
+fi

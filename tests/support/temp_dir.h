@@ -1,0 +1,31 @@
+#pragma once
+// Test support: a fresh folder under the system's temporary folder, removed
+// with everything in it when the object goes away.
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace tabulon::testing {
+
+class temp_dir {
+ public:
+  temp_dir();
+  ~temp_dir();
+  temp_dir(const temp_dir&) = delete;
+  temp_dir& operator=(const temp_dir&) = delete;
+
+  const std::filesystem::path& path() const { return path_; }
+  // Writes `bytes` to `relative` below the folder, creating parent folders.
+  std::filesystem::path write(std::string_view relative, std::string_view bytes) const;
+  // Creates the folder `relative` (and its parents) below the folder.
+  std::filesystem::path mkdir(std::string_view relative) const;
+
+ private:
+  std::filesystem::path path_;
+};
+
+// The whole content of a file as bytes; empty when it cannot be read.
+std::string read_bytes(const std::filesystem::path& file);
+
+}  // namespace tabulon::testing
