@@ -1,0 +1,43 @@
+#pragma once
+// build_progress: the plain record through which a build reports what it is
+// doing and through which it is cancelled. The caller (the interactive runner,
+// a test, the command line) owns it; the engine only reads and updates the
+// fields and calls the callback. The engine never prints.
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+namespace tabulon {
+
+struct build_progress {
+  int32_t pages = 0;       // +1 when a page is begun and when the one-page scan enters a folder
+  int32_t rows_done = 0;   // rows written on the current page
+  int32_t rows_total = 0;  // files found for the current page (+1 per file taken by the scan)
+  int32_t step = 0;        // secondary count shown during phase 5
+  int32_t steps = 0;
+  int32_t phase = 0;       // 1 files found, 5 secondary step, 2 writing rows, 4 and 0 page finished
+  bool cancelled = false;  // set by the observer; the engine stops at its next check
+  std::wstring current_folder;                    // the folder being worked on
+  int32_t interval = 0;                           // rows between two notifications while writing
+  int32_t notify = 0;                             // notifications are sent only when non-zero
+  std::function<void(build_progress&)> callback;  // called for each notification
+};
+
+// Sends one notification when the record asks for them and has a callback.
+// Returns the `cancelled` flag as it stands afterwards, since every
+// notification is followed by a look at it.
+inline bool notify(build_progress& progress) {
+  if (progress.notify && progress.callback) progress.callback(progress);
+  return progress.cancelled;
+}
+
+// Resets what the engine resets at the start of a build.
+inline void reset_for_build(build_progress& progress) {
+  progress.pages = 0;
+  progress.rows_done = 0;
+  progress.rows_total = 0;
+  progress.cancelled = false;
+}
+
+}  // namespace tabulon
