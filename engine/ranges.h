@@ -30,7 +30,7 @@ struct date_range {
   bool valid = false;
   date_endpoint start;
   date_endpoint end;
-  wchar_t separator = L'/';  // the settings' date delimiter, handed over after loading
+  std::wstring separator = L"/";  // the settings' date delimiter, handed over after loading
 };
 
 }  // namespace tabulon
