@@ -1,0 +1,274 @@
+#include "base/text_file_reader.h"
+
+#include <cstring>
+
+#include "platform/ansi_code_page.h"
+
+namespace tabulon {
+
+namespace {
+
+constexpr size_t kDefaultBuffer = 4096;
+constexpr int kReplacement = 0xFFFD;
+
+// Length of the valid UTF-8 sequence at `p` (at most `n` bytes available) and
+// its code point; 0 when the bytes there are not a valid sequence.
+int decode_utf8(const unsigned char* p, size_t n, char32_t& cp) {
+  const unsigned char c = p[0];
+  if (c < 0x80) {
+    cp = c;
+    return 1;
+  }
+  int len = 0;
+  char32_t min = 0;
+  if (c >= 0xC2 && c <= 0xDF) {
+    len = 2, cp = c & 0x1F, min = 0x80;
+  } else if (c >= 0xE0 && c <= 0xEF) {
+    len = 3, cp = c & 0x0F, min = 0x800;
+  } else if (c >= 0xF0 && c <= 0xF4) {
+    len = 4, cp = c & 0x07, min = 0x10000;
+  } else {
+    return 0;
+  }
+  if (static_cast<size_t>(len) > n) return 0;
+  for (int k = 1; k < len; ++k) {
+    if ((p[k] & 0xC0) != 0x80) return 0;
+    cp = (cp << 6) | (p[k] & 0x3F);
+  }
+  if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return 0;
+  return len;
+}
+
+// Appends a UTF-8 line to wide text; invalid bytes become U+DC80 + byte.
+void append_utf8(std::wstring& out, const std::string& bytes) {
+  out.reserve(out.size() + bytes.size());
+  const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
+  const size_t n = bytes.size();
+  size_t i = 0;
+  while (i < n) {
+    if (p[i] < 0x80) {
+      out.push_back(static_cast<wchar_t>(p[i++]));
+      continue;
+    }
+    char32_t cp = 0;
+    const int len = decode_utf8(p + i, n - i, cp);
+    if (len == 0) {
+      out.push_back(static_cast<wchar_t>(0xDC00 + p[i]));
+      ++i;
+    } else {
+      if constexpr (sizeof(wchar_t) == 2) {
+        if (cp >= 0x10000) {
+          cp -= 0x10000;
+          out.push_back(static_cast<wchar_t>(0xD800 + (cp >> 10)));
+          out.push_back(static_cast<wchar_t>(0xDC00 + (cp & 0x3FF)));
+          i += len;
+          continue;
+        }
+      }
+      out.push_back(static_cast<wchar_t>(cp));
+      i += len;
+    }
+  }
+}
+
+bool is_high_surrogate(int u) {
+  return u >= 0xD800 && u <= 0xDBFF;
+}
+bool is_low_surrogate(int u) {
+  return u >= 0xDC00 && u <= 0xDFFF;
+}
+
+// Where wide text is UTF-16 a pair stays two units; elsewhere it becomes one
+// code point.
+void append_units(std::wstring& out, int unit, int low) {
+  if constexpr (sizeof(wchar_t) == 2) {
+    out.push_back(static_cast<wchar_t>(unit));
+    out.push_back(static_cast<wchar_t>(low));
+  } else {
+    out.push_back(static_cast<wchar_t>(0x10000 + ((unit - 0xD800) << 10) + (low - 0xDC00)));
+  }
+}
+
+}  // namespace
+
+TextFileReader::TextFileReader(std::FILE* file, size_t buffer_size)
+    : file_(file),
+      buffer_(buffer_size == 0  ? kDefaultBuffer
+              : buffer_size < 4 ? 4
+                                : buffer_size) {}
+
+void TextFileReader::start_with(const unsigned char* bytes, size_t n, size_t skip) {
+  if (n > buffer_.size()) n = buffer_.size();
+  std::memcpy(buffer_.data(), bytes, n);
+  count_ = n;
+  pos_ = skip < n ? skip : n;
+}
+
+bool TextFileReader::fill() {
+  if (pos_ < count_) return true;
+  if (at_end_ || failed_ || !file_) return false;
+  pos_ = 0;
+  count_ = std::fread(buffer_.data(), 1, buffer_.size(), file_);
+  if (count_ == 0) {
+    if (std::ferror(file_)) {
+      failed_ = true;
+    } else {
+      at_end_ = true;
+    }
+    return false;
+  }
+  return true;
+}
+
+int TextFileReader::next_byte() {
+  if (!fill()) return failed_ ? -2 : -1;
+  return buffer_[pos_++];
+}
+
+bool TextFileReader::read_byte_line(std::string& out) {
+  out.clear();
+  bool any = false;
+  while (fill()) {
+    any = true;
+    const unsigned char* start = buffer_.data() + pos_;
+    const size_t avail = count_ - pos_;
+    const void* lf = std::memchr(start, '\n', avail);
+    if (lf) {
+      const size_t len = static_cast<const unsigned char*>(lf) - start;
+      out.append(reinterpret_cast<const char*>(start), len);
+      pos_ += len + 1;
+      if (!out.empty() && out.back() == '\r') out.pop_back();
+      return true;
+    }
+    out.append(reinterpret_cast<const char*>(start), avail);
+    pos_ = count_;
+  }
+  // End of file (or a read error, which counts as the end) ends the last line.
+  if (!out.empty() && out.back() == '\r') out.pop_back();
+  return any;
+}
+
+int TextFileReader::peek_unit(bool big_endian) {
+  if (!fill()) return failed_ ? -2 : -1;
+  const int first = buffer_[pos_];
+  if (pos_ + 1 < count_) {
+    const int second = buffer_[pos_ + 1];
+    return big_endian ? (first << 8) | second : first | (second << 8);
+  }
+  // The unit straddles the buffer end: move its first byte to the front and refill behind it.
+  buffer_[0] = static_cast<unsigned char>(first);
+  pos_ = 0;
+  count_ = 1;
+  if (!at_end_ && !failed_) {
+    const size_t got = std::fread(buffer_.data() + 1, 1, buffer_.size() - 1, file_);
+    count_ += got;
+    if (got == 0) {
+      if (std::ferror(file_)) {
+        failed_ = true;
+      } else {
+        at_end_ = true;
+      }
+    }
+  }
+  if (count_ < 2) return kReplacement;  // an odd byte at the end
+  const int second = buffer_[1];
+  return big_endian ? (first << 8) | second : first | (second << 8);
+}
+
+int TextFileReader::next_unit(bool big_endian) {
+  const int u = peek_unit(big_endian);
+  if (u < 0) return u;
+  pos_ += (count_ - pos_ >= 2) ? 2 : 1;
+  return u;
+}
+
+// ---- ANSI ----
+
+int ANSI_TextFileReader::read_char() {
+  for (;;) {
+    const int b = next_byte();
+    if (b < 0) return b;
+    if (b != '\r') return ansi_decode(static_cast<unsigned char>(b));
+  }
+}
+
+int ANSI_TextFileReader::read_line(std::wstring& line) {
+  line.clear();
+  std::string bytes;
+  if (!read_byte_line(bytes)) return -1;
+  line.reserve(bytes.size());
+  for (const char b : bytes) line.push_back(ansi_decode(static_cast<unsigned char>(b)));
+  return 0;
+}
+
+// ---- UTF-8 ----
+
+int UTF8_TextFileReader::read_char() {
+  if (pending_pos_ < pending_.size()) return pending_[pending_pos_++];
+  int b;
+  do {
+    b = next_byte();
+    if (b < 0) return b;
+  } while (b == '\r');
+  if (b < 0x80) return b;
+  // Gather the continuation bytes the lead byte announces and decode them
+  // together, exactly as a line would be decoded.
+  std::string seq(1, static_cast<char>(b));
+  const size_t want = b >= 0xF0 ? 4 : b >= 0xE0 ? 3 : 2;
+  while (seq.size() < want && fill() && (buffer_[pos_] & 0xC0) == 0x80) {
+    seq.push_back(static_cast<char>(buffer_[pos_++]));
+  }
+  pending_.clear();
+  pending_pos_ = 0;
+  append_utf8(pending_, seq);
+  return pending_[pending_pos_++];
+}
+
+int UTF8_TextFileReader::read_line(std::wstring& line) {
+  line.clear();
+  std::string bytes;
+  if (!read_byte_line(bytes)) return -1;
+  append_utf8(line, bytes);
+  return 0;
+}
+
+// ---- UTF-16 ----
+
+int UTF16LE_TextFileReader::read_char() {
+  int u;
+  do {
+    u = next_unit(big_endian_);
+    if (u < 0) return u;
+  } while (u == '\r');
+  // Where wide text is UTF-16 the pair's halves are returned one by one.
+  if (sizeof(wchar_t) == 4 && is_high_surrogate(u)) {
+    const int low = peek_unit(big_endian_);
+    if (is_low_surrogate(low)) {
+      next_unit(big_endian_);
+      return 0x10000 + ((u - 0xD800) << 10) + (low - 0xDC00);
+    }
+  }
+  return u;
+}
+
+int UTF16LE_TextFileReader::read_line(std::wstring& line) {
+  line.clear();
+  int u = next_unit(big_endian_);
+  if (u < 0) return -1;  // a read error counts as the end
+  for (; u >= 0; u = next_unit(big_endian_)) {
+    if (u == '\n') break;
+    if (is_high_surrogate(u)) {
+      const int low = peek_unit(big_endian_);
+      if (is_low_surrogate(low)) {
+        next_unit(big_endian_);
+        append_units(line, u, low);
+        continue;
+      }
+    }
+    line.push_back(static_cast<wchar_t>(u));
+  }
+  if (!line.empty() && line.back() == L'\r') line.pop_back();
+  return 0;
+}
+
+}  // namespace tabulon
