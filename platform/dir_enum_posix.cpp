@@ -1,0 +1,122 @@
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstring>
+
+#include "base/wide_string.h"
+#include "platform/dir_enum.h"
+
+namespace tabulon {
+
+namespace {
+
+folder_identity identity_of(const struct stat& st) {
+  return folder_identity{static_cast<uint64_t>(st.st_dev), static_cast<uint64_t>(st.st_ino)};
+}
+
+}  // namespace
+
+open_folder::~open_folder() {
+  close();
+}
+
+open_folder::open_folder(open_folder&& other) noexcept
+    : fd_(other.fd_), identity_(other.identity_) {
+  other.fd_ = -1;
+  other.identity_ = {};
+}
+
+open_folder& open_folder::operator=(open_folder&& other) noexcept {
+  if (this != &other) {
+    close();
+    fd_ = other.fd_;
+    identity_ = other.identity_;
+    other.fd_ = -1;
+    other.identity_ = {};
+  }
+  return *this;
+}
+
+void open_folder::close() {
+  if (fd_ >= 0) ::close(fd_);
+  fd_ = -1;
+  identity_ = {};
+}
+
+bool open_folder::is_open() const {
+  return fd_ >= 0;
+}
+
+bool open_folder::open(const std::wstring& path) {
+  close();
+  const std::string native = to_native(path);
+  int fd = ::open(native.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return false;
+  struct stat st;
+  if (::fstat(fd, &st) != 0) {
+    ::close(fd);
+    return false;
+  }
+  fd_ = fd;
+  identity_ = identity_of(st);
+  return true;
+}
+
+bool open_folder::open_child(const open_folder& parent, const std::wstring& name,
+                             const std::wstring& /*full_path*/) {
+  close();
+  if (!parent.is_open()) return false;
+  const std::string native = to_native(name);
+  // Relative to the parent's descriptor, so a deep tree never builds long
+  // paths for the system and a renamed ancestor does not misdirect the scan.
+  int fd = ::openat(parent.fd_, native.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return false;
+  struct stat st;
+  if (::fstat(fd, &st) != 0) {
+    ::close(fd);
+    return false;
+  }
+  fd_ = fd;
+  identity_ = identity_of(st);
+  return true;
+}
+
+std::vector<dir_item> open_folder::read_entries() const {
+  std::vector<dir_item> items;
+  if (fd_ < 0) return items;
+  // fdopendir takes over the descriptor it is given, so it gets its own;
+  // the folder itself stays open for fstatat and for opening subfolders.
+  int dir_fd = ::openat(fd_, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (dir_fd < 0) return items;
+  DIR* dir = ::fdopendir(dir_fd);
+  if (!dir) {
+    ::close(dir_fd);
+    return items;
+  }
+  while (struct dirent* ent = ::readdir(dir)) {
+    const char* name = ent->d_name;
+    if (name[0] == '.' && (name[1] == 0 || (name[1] == '.' && name[2] == 0))) continue;
+    struct stat st;
+    // Follows links: a link reads as its target, and a dangling one fails
+    // here and is passed over like any entry that vanished meanwhile.
+    if (::fstatat(fd_, name, &st, 0) != 0) continue;
+    dir_item item;
+    item.name = from_native(std::string_view(name, std::strlen(name)));
+    item.is_folder = S_ISDIR(st.st_mode);
+    if (!item.is_folder) {
+      item.size = static_cast<int64_t>(st.st_size);
+      item.modified_time = unix_to_file_time(st.st_mtim.tv_sec, st.st_mtim.tv_nsec);
+      item.accessed_time = unix_to_file_time(st.st_atim.tv_sec, st.st_atim.tv_nsec);
+    }
+    items.push_back(std::move(item));
+  }
+  ::closedir(dir);
+  std::sort(items.begin(), items.end(),
+            [](const dir_item& a, const dir_item& b) { return a.name < b.name; });
+  return items;
+}
+
+}  // namespace tabulon
