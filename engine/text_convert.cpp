@@ -1,0 +1,286 @@
+#include "engine/text_convert.h"
+
+#include "base/wide_string.h"
+#include "platform/ansi_code_page.h"
+
+namespace tabulon {
+
+namespace {
+
+constexpr wchar_t kHex[] = L"0123456789ABCDEF";
+
+void append_percent_byte(std::wstring& out, unsigned char byte) {
+  out.push_back(L'%');
+  out.push_back(kHex[byte >> 4]);
+  out.push_back(kHex[byte & 0x0F]);
+}
+
+void append_numeric_reference(std::wstring& out, wchar_t c) {
+  out += L"&#";
+  out += to_wide(static_cast<long long>(static_cast<uint32_t>(c)));
+  out.push_back(L';');
+}
+
+// A character the page cannot carry, in a link: the bytes the file system
+// knows the name by, so the browser asks for exactly that file.
+void append_percent_utf8(std::wstring& out, wchar_t c) {
+  if (is_escaped_byte(c)) {
+    append_percent_byte(out, static_cast<unsigned char>(c - 0xDC00));
+    return;
+  }
+  const std::string bytes = wide_to_utf8(std::wstring_view(&c, 1));
+  for (const char b : bytes) append_percent_byte(out, static_cast<unsigned char>(b));
+}
+
+// A character the page cannot carry, in text. A stray file-name byte has no
+// character at all; the replacement character shows that something was there.
+void append_text_reference(std::wstring& out, wchar_t c) {
+  append_numeric_reference(out, is_escaped_byte(c) ? wchar_t(0xFFFD) : c);
+}
+
+bool is_latin_table_char(wchar_t c) {
+  return c >= 0xA1 && c <= 0xFF && c != 0xAD;
+}
+
+}  // namespace
+
+bool charset_carries(int32_t charset, wchar_t c) {
+  if (c >= 0xD800 && c <= 0xDFFF) return false;
+  if (static_cast<uint32_t>(c) > 0x10FFFF) return false;
+  if (charset == charset_utf8 || charset == charset_utf16le) return true;
+  return ansi_encode(c) >= 0;
+}
+
+std::wstring escape_amp(const build_settings& settings, std::wstring_view text) {
+  std::wstring out;
+  out.reserve(text.size() + 8);
+  for (const wchar_t c : text) {
+    switch (c) {
+      case L'&':
+        out += L"&amp;";
+        break;
+      case L'<':
+        out += L"&lt;";
+        break;
+      case L'>':
+        out += L"&gt;";
+        break;
+      case L'"':
+        out += L"&quot;";
+        break;
+      default:
+        if (charset_carries(settings.charset, c)) {
+          out.push_back(c);
+        } else {
+          append_text_reference(out, c);
+        }
+    }
+  }
+  return out;
+}
+
+// One pass instead of replace-all steps with marker words: the result is the
+// same for every name, except that a name which happens to contain a marker
+// word keeps it instead of having it turned into "%25" or "&amp;".
+std::wstring escape_href(const build_settings& settings, std::wstring_view text) {
+  std::wstring out;
+  out.reserve(text.size() + 8);
+  for (const wchar_t c : text) {
+    switch (c) {
+      case L'%':
+        out += L"%25";
+        break;
+      case L'&':
+        out += L"&amp;";
+        break;
+      case L' ':
+        out += L"%20";
+        break;
+      case L';':
+        out += L"%3B";
+        break;
+      case L'#':
+        out += L"%23";
+        break;
+      case L'<':
+        out += L"%3C";
+        break;
+      case L'>':
+        out += L"%3E";
+        break;
+      case L'"':
+        out += L"%22";
+        break;
+      case L'?':
+        out += L"%3F";
+        break;
+#ifndef _WIN32
+      case L'\\':
+        out += L"%5C";
+        break;
+#endif
+      default:
+        if (charset_carries(settings.charset, c)) {
+          out.push_back(c);
+        } else {
+          append_percent_utf8(out, c);
+        }
+    }
+  }
+  return out;
+}
+
+std::wstring latin_to_url_table(std::wstring_view text, bool utf8_bytes) {
+  std::wstring out;
+  out.reserve(text.size());
+  for (const wchar_t c : text) {
+    if (!is_latin_table_char(c)) {
+      out.push_back(c);
+    } else if (utf8_bytes) {
+      append_percent_byte(out, static_cast<unsigned char>(0xC0 | (c >> 6)));
+      append_percent_byte(out, static_cast<unsigned char>(0x80 | (c & 0x3F)));
+    } else {
+      append_percent_byte(out, static_cast<unsigned char>(c));
+    }
+  }
+  return out;
+}
+
+std::wstring latin_to_url(const build_settings& settings, std::wstring_view text) {
+  if (!settings.replace_latin_chars) return std::wstring(text);
+#ifdef _WIN32
+  const bool utf8 = settings.charset == charset_utf8 || settings.charset == charset_utf16le;
+#else
+  const bool utf8 = true;
+#endif
+  return latin_to_url_table(text, utf8);
+}
+
+std::wstring latin_to_entities(const build_settings& settings, std::wstring_view text) {
+  if (!settings.replace_latin_chars) return std::wstring(text);
+  std::wstring out;
+  out.reserve(text.size());
+  for (const wchar_t c : text) {
+    if (is_latin_table_char(c)) {
+      append_numeric_reference(out, c);
+    } else {
+      out.push_back(c);
+    }
+  }
+  return out;
+}
+
+std::wstring typographic_entities(std::wstring_view text) {
+  std::wstring out;
+  out.reserve(text.size());
+  for (const wchar_t c : text) {
+    switch (c) {
+      case 0x20AC:
+        out += L"&euro;";
+        break;
+      case 0x2019:
+        out += L"&rsquo;";
+        break;
+      case 0x2018:
+        out += L"&lsquo;";
+        break;
+      case 0x201C:
+        out += L"&ldquo;";
+        break;
+      case 0x201D:
+        out += L"&rdquo;";
+        break;
+      default:
+        out.push_back(c);
+    }
+  }
+  return out;
+}
+
+std::wstring link_text_of(const build_settings& settings, std::wstring_view name) {
+  const std::wstring latin = latin_to_url(settings, name);
+  // "%%F" usually stands inside a link, where only the byte itself names the file.
+  std::wstring bytes;
+  bytes.reserve(latin.size());
+  for (const wchar_t c : latin) {
+    if (is_escaped_byte(c)) {
+      append_percent_byte(bytes, static_cast<unsigned char>(c - 0xDC00));
+    } else {
+      bytes.push_back(c);
+    }
+  }
+  return escape_amp(settings, bytes);
+}
+
+std::wstring stem_of(const build_settings& settings, std::wstring_view name) {
+  const size_t dot = name.rfind(L'.');
+  return escape_amp(settings, dot == std::wstring_view::npos ? name : name.substr(0, dot));
+}
+
+std::wstring shorten_middle(std::wstring_view text, int32_t limit) {
+  if (limit <= 0) return std::wstring(text);
+  if (limit < 10) limit = 10;
+  const size_t max = static_cast<size_t>(limit);
+  if (text.size() <= max) return std::wstring(text);
+  const size_t head = max / 2;
+  const size_t tail = max - head - 3;
+  std::wstring out(text.substr(0, head));
+  out += L"...";
+  out += text.substr(text.size() - tail);
+  return out;
+}
+
+std::wstring column_group(const build_settings& settings, std::wstring_view first,
+                          std::wstring_view second, int32_t count) {
+  if (first.empty() && second.empty()) return {};
+  const bool xhtml = settings.doctype == 1 || settings.doctype == 2 || settings.doctype == 4;
+  const std::wstring_view empty_col = xhtml ? L"<col />" : L"<col>";
+  if (first.empty()) first = empty_col;
+  if (second.empty()) second = empty_col;
+  std::wstring out = L"<colgroup>";
+  for (int32_t i = 0; i < count; ++i) out += (i % 2 == 0) ? first : second;
+  out += L"</colgroup>\n";
+  return out;
+}
+
+std::wstring dir_display(const build_settings& settings, std::wstring_view path) {
+#ifdef _WIN32
+  if (path.size() >= 2 && path[1] == L':' && !settings.program_folder.empty() &&
+      path[0] == settings.program_folder[0]) {
+    return std::wstring(path.substr(2));
+  }
+#else
+  (void)settings;
+#endif
+  return std::wstring(path);
+}
+
+std::wstring protect_markup(const build_settings& settings, std::wstring_view text,
+                            bool link_form) {
+  std::wstring out;
+  out.reserve(text.size());
+  for (const wchar_t c : text) {
+    switch (c) {
+      case L'<':
+        out += L"&lt;";
+        break;
+      case L'>':
+        out += L"&gt;";
+        break;
+      case L'"':
+        out += L"&quot;";
+        break;
+      default:
+        if (charset_carries(settings.charset, c)) {
+          out.push_back(c);
+        } else if (link_form && is_escaped_byte(c)) {
+          append_percent_byte(out, static_cast<unsigned char>(c - 0xDC00));
+        } else {
+          append_text_reference(out, c);
+        }
+    }
+  }
+  return out;
+}
+
+}  // namespace tabulon
