@@ -25,11 +25,13 @@ TEST(MatchLookup, NoCodeAndFallbackRules) {
       {L"*.PNG", L"unreached"},
   };
   EXPECT_EQ(match_code_lookup(rules, L"A.GIF"), L"gif");
-  // A matching rule without code still falls back, as any empty result does.
-  EXPECT_EQ(match_code_lookup(rules, L"A.JPG"), L"other");
+  // The search ends at the "no code" rule, before the fallback is reached.
+  EXPECT_EQ(match_code_lookup(rules, L"A.JPG"), L"");
   EXPECT_EQ(match_code_lookup(rules, L"A.PNG"), L"other");
   // A fallback rule that itself says "no code" gives nothing, not its marker.
   EXPECT_EQ(match_code_lookup({{L"NO_MATCH-TABULON", L"NO_CODE-TABULON"}}, L"A"), L"");
+  // A fallback before the matching rule hides it; an empty code then falls back.
+  EXPECT_EQ(match_code_lookup({{L"*.GIF", L""}, {L"NO_MATCH-TABULON", L"x"}}, L"A.GIF"), L"x");
   // An empty alternative matches only the empty text.
   EXPECT_EQ(match_code_lookup({{L"X|", L"e"}}, L""), L"e");
 }
