@@ -30,8 +30,8 @@ TEST(MatchLookup, NoCodeAndFallbackRules) {
   EXPECT_EQ(match_code_lookup(rules, L"A.PNG"), L"other");
   // A fallback rule that itself says "no code" gives nothing, not its marker.
   EXPECT_EQ(match_code_lookup({{L"NO_MATCH-TABULON", L"NO_CODE-TABULON"}}, L"A"), L"");
-  // A fallback before the matching rule hides it; an empty code then falls back.
-  EXPECT_EQ(match_code_lookup({{L"*.GIF", L""}, {L"NO_MATCH-TABULON", L"x"}}, L"A.GIF"), L"x");
+  // Rules after the fallback rule are never consulted.
+  EXPECT_EQ(match_code_lookup({{L"NO_MATCH-TABULON", L"x"}, {L"*", L"y"}}, L"A.GIF"), L"x");
   // An empty alternative matches only the empty text.
   EXPECT_EQ(match_code_lookup({{L"X|", L"e"}}, L""), L"e");
 }
