@@ -75,9 +75,4 @@ class open_folder {
   folder_identity identity_;
 };
 
-// Converts seconds and nanoseconds since 1970 (UTC) to 100-ns units since 1601.
-inline int64_t unix_to_file_time(int64_t seconds, int64_t nanoseconds) {
-  return (seconds + 11644473600LL) * 10000000LL + nanoseconds / 100;
-}
-
 }  // namespace tabulon

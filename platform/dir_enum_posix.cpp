@@ -8,6 +8,7 @@
 
 #include "base/wide_string.h"
 #include "platform/dir_enum.h"
+#include "platform/file_time.h"
 
 namespace tabulon {
 
@@ -108,8 +109,8 @@ std::vector<dir_item> open_folder::read_entries() const {
     item.is_folder = S_ISDIR(st.st_mode);
     if (!item.is_folder) {
       item.size = static_cast<int64_t>(st.st_size);
-      item.modified_time = unix_to_file_time(st.st_mtim.tv_sec, st.st_mtim.tv_nsec);
-      item.accessed_time = unix_to_file_time(st.st_atim.tv_sec, st.st_atim.tv_nsec);
+      item.modified_time = file_time_from_unix(st.st_mtim.tv_sec, st.st_mtim.tv_nsec);
+      item.accessed_time = file_time_from_unix(st.st_atim.tv_sec, st.st_atim.tv_nsec);
     }
     items.push_back(std::move(item));
   }
