@@ -7,7 +7,9 @@
 
 namespace tabulon {
 
-int64_t current_seconds() { return static_cast<int64_t>(::time(nullptr)); }
+int64_t current_seconds() {
+  return static_cast<int64_t>(::time(nullptr));
+}
 
 std::optional<local_fields> local_time_of(int64_t seconds) {
   const time_t t = static_cast<time_t>(seconds);

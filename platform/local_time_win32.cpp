@@ -7,7 +7,9 @@
 
 namespace tabulon {
 
-int64_t current_seconds() { return static_cast<int64_t>(::_time64(nullptr)); }
+int64_t current_seconds() {
+  return static_cast<int64_t>(::_time64(nullptr));
+}
 
 std::optional<local_fields> local_time_of(int64_t seconds) {
   const __time64_t t = static_cast<__time64_t>(seconds);
