@@ -1,16 +1,141 @@
 #include "app/application.h"
 
 #include <cstdio>
-#include <cstring>
+#include <cstdlib>
+#include <ctime>
+#include <string>
+
+#include "app/command_tail.h"
+#include "app/run_configured_build.h"
+#include "base/wide_string.h"
+#include "platform/current_dir.h"
+#include "platform/program_folder.h"
+#include "platform/shell_open.h"
 
 namespace tabulon {
 
-int run_main(int argc, char** argv) {
-  if (argc > 1 && std::strcmp(argv[1], "--version") == 0) {
-    std::printf("tabulon %s\n", TABULON_VERSION);
-    return 0;
+application::application() : application(tabulon::program_folder()) {}
+
+application::application(std::wstring folder) : program_folder(std::move(folder)) {
+  settings.program_folder = program_folder;
+  dialog_paths.folder = program_folder;
+  dialog_paths.scripts_folder = program_folder + L"Scripts" + native_path_style().separator;
+  dialog_paths.file_name = L"custom.init";
+}
+
+std::wstring complete_script_name(std::wstring_view name, std::wstring_view program_folder,
+                                  path_style style) {
+  if (name.size() < 2) return std::wstring(name);
+  if (style.has_drives) {
+    if (name.substr(0, 2) == L"\\\\" || name[1] == L':') return std::wstring(name);
+    if (name[0] == L'\\') return std::wstring(program_folder.substr(0, 2)) + std::wstring(name);
+    return std::wstring(program_folder) + std::wstring(name);
   }
-  std::fprintf(stderr, "tabulon: not built yet\n");
+  // Without drives a name at the root ("/x", or "\x" from a Windows
+  // configuration) is complete already.
+  if (name[0] == style.separator || name[0] == L'\\') return with_native_separators(name, style);
+  return std::wstring(program_folder) + with_native_separators(name, style);
+}
+
+std::wstring batch_result_target(std::wstring_view path, std::wstring_view output_filename,
+                                 std::wstring_view program_folder, path_style style) {
+  std::wstring target;
+  if (output_filename.find(style.separator) == std::wstring_view::npos) {
+    target = path;
+    if (target.empty() || target.back() != style.separator) target.push_back(style.separator);
+    target += output_filename;
+  } else {
+    target = output_filename;
+  }
+  return give_drive_of_program_folder(target, program_folder, style);
+}
+
+batch_result application::run_batch(std::wstring_view command_tail) {
+  batch_result result;
+  const std::wstring config_path = config_path_from_tail(command_tail);
+
+  // A relative configuration name is taken in the program folder, not in the
+  // folder the program was started from; the current directory stays as it is.
+  const std::wstring here = current_directory();
+  const config_context context{program_folder, here};
+  result.config = read_configuration(settings, store, config_path, context);
+  if (settings.path == L".") settings.path = here;
+  settings.unattended = 1;
+
+  const std::wstring kept_output = settings.output_filename;
+  settings.custom_html_filename =
+      complete_script_name(settings.custom_html_filename, program_folder);
+  result.pages_written = run_configured_build(settings, nullptr, &result.reason);
+  settings.output_filename = kept_output;
+
+  if (settings.autolaunch_batch_file) {
+    result.opened = batch_result_target(settings.path, settings.output_filename, program_folder);
+    // Whether the page could be opened is not reported.
+    if (!settings.default_browser.empty()) {
+      shell_open_with(settings.default_browser, result.opened);
+    } else {
+      shell_open(result.opened);
+    }
+  }
+  return result;
+}
+
+namespace {
+
+void print_line(std::FILE* stream, const std::wstring& text) {
+  const std::string bytes = to_native(text);
+  std::fprintf(stream, "%s\n", bytes.c_str());
+}
+
+const char* const kUsage =
+    "Usage: tabulon CONFIG.init\n"
+    "       tabulon --help | --version\n"
+    "\n"
+    "Writes HTML index pages for a folder tree, as the configuration file\n"
+    "CONFIG.init describes, and exits. A relative CONFIG.init is taken in the\n"
+    "program's folder. Every argument together forms the one path (joined by\n"
+    "single blanks); double quotes around the whole path are removed.\n"
+    "\n"
+    "Exit status: 0 when at least one page was written, 1 when none was.\n";
+
+}  // namespace
+
+int run_main(int argc, char** argv) {
+  // The random sort order draws from the C library's generator.
+  std::srand(static_cast<unsigned>(std::time(nullptr)));
+
+  if (argc == 2) {
+    const std::string_view arg = argv[1];
+    if (arg == "--help") {
+      std::fputs(kUsage, stdout);
+      return 0;
+    }
+    if (arg == "--version") {
+      print_line(stdout, kProgramVersion);
+      return 0;
+    }
+  }
+  const std::wstring tail = command_tail_from_arguments(argc, argv);
+  if (tail.empty()) {
+    std::fputs(
+        "tabulon: the window is not part of this build; run \"tabulon CONFIG.init\" to build "
+        "unattended\n",
+        stderr);
+    return 1;
+  }
+
+  application app;
+  const batch_result result = app.run_batch(tail);
+  if (!result.config.ok) {
+    std::wstring line =
+        L"tabulon: warning: cannot read configuration file \"" + result.config.path + L"\"";
+    if (!result.config.reason.empty()) line += L": " + result.config.reason;
+    print_line(stderr, line + L"; building with the default settings");
+  }
+  if (result.pages_written > 0) return 0;
+  std::wstring line = L"tabulon: no page was written";
+  if (!result.reason.empty()) line += L": " + result.reason;
+  print_line(stderr, line);
   return 1;
 }
 

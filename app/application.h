@@ -1,9 +1,73 @@
 #pragma once
-// The application object and the program's entry point.
+// The application object and the program's start-up.
+//
+// One application object exists for the whole run. It owns the settings
+// record and the store of the main configuration file, and knows the program
+// folder. The command line decides between the window (empty command line)
+// and batch mode (anything else: the whole tail names a configuration file,
+// one build runs without any window, and the result is optionally opened).
+
+#include <string>
+#include <string_view>
+
+#include "app/build_settings.h"
+#include "app/config_file.h"
+#include "app/ini_store.h"
+#include "platform/path_rules.h"
 
 namespace tabulon {
 
-// Runs the program for the command line of main(); returns the exit status.
+// Folders and file name the window's load and save dialogs start from.
+struct config_dialog_paths {
+  std::wstring folder;          // the program folder
+  std::wstring scripts_folder;  // the program folder followed by "Scripts/"
+  std::wstring file_name;       // "custom.init"
+};
+
+// What a batch run did, for the command line to report.
+struct batch_result {
+  int pages_written = 0;
+  config_status config;  // reading the configuration file
+  std::wstring reason;   // why no page was written, when none was
+  std::wstring opened;   // the target handed to the shell, when one was
+};
+
+class application {
+ public:
+  // Creates the settings with their construction values and finds the
+  // program folder. `folder` overrides the program folder (tests).
+  application();
+  explicit application(std::wstring folder);
+
+  // Batch mode for a non-empty command tail: reads the configuration it
+  // names, builds once without a progress display, restores
+  // `output_filename`, and opens the result when `autolaunch_batch_file` is
+  // set. Does not change the current directory.
+  batch_result run_batch(std::wstring_view command_tail);
+
+  build_settings settings;
+  ini_store store;  // the main configuration file, so unknown keys survive a save
+  std::wstring program_folder;
+  config_dialog_paths dialog_paths;
+};
+
+// The script name of `custom_html_filename` completed the way batch mode does
+// it: a name of at least two characters that is not absolute gets the program
+// folder in front, or, when it starts at the root ("\x"), only the program
+// folder's drive. POSIX style reads "\" as "/" and has no drives.
+std::wstring complete_script_name(std::wstring_view name, std::wstring_view program_folder,
+                                  path_style style = native_path_style());
+
+// The page a batch build opens afterwards: `output_filename` in the root
+// folder `path` when it names no folder itself, else `output_filename`;
+// then given the program folder's drive when it starts at the root.
+std::wstring batch_result_target(std::wstring_view path, std::wstring_view output_filename,
+                                 std::wstring_view program_folder,
+                                 path_style style = native_path_style());
+
+// Runs the program for the command line of main(); returns the exit status:
+// 0 when a batch build wrote at least one page or for --help and --version;
+// 1 otherwise, with a one-line reason on standard error.
 int run_main(int argc, char** argv);
 
 }  // namespace tabulon

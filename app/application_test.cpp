@@ -1,0 +1,83 @@
+#include "app/application.h"
+
+#include <gtest/gtest.h>
+
+#include "base/wide_string.h"
+#include "platform/current_dir.h"
+#include "tests/support/temp_dir.h"
+
+namespace tabulon {
+namespace {
+
+constexpr path_style win = windows_path_style;
+constexpr path_style posix = posix_path_style;
+
+TEST(Application, ScriptNameCompletedWindowsStyle) {
+  const std::wstring folder = L"C:\\Tools\\tabulon\\";
+  EXPECT_EQ(complete_script_name(L"Scripts\\tan.txt", folder, win),
+            L"C:\\Tools\\tabulon\\Scripts\\tan.txt");
+  EXPECT_EQ(complete_script_name(L"\\Scripts\\tan.txt", folder, win), L"C:\\Scripts\\tan.txt");
+  EXPECT_EQ(complete_script_name(L"E:\\x.txt", folder, win), L"E:\\x.txt");
+  EXPECT_EQ(complete_script_name(L"\\\\server\\share\\s.txt", folder, win),
+            L"\\\\server\\share\\s.txt");
+  EXPECT_EQ(complete_script_name(L"x", folder, win), L"x");
+  EXPECT_EQ(complete_script_name(L"", folder, win), L"");
+}
+
+TEST(Application, ScriptNameCompletedPosixStyle) {
+  const std::wstring folder = L"/opt/tabulon/";
+  EXPECT_EQ(complete_script_name(L"Scripts\\tan.txt", folder, posix),
+            L"/opt/tabulon/Scripts/tan.txt");
+  EXPECT_EQ(complete_script_name(L"Scripts/tan.txt", folder, posix),
+            L"/opt/tabulon/Scripts/tan.txt");
+  EXPECT_EQ(complete_script_name(L"\\Scripts\\tan.txt", folder, posix), L"/Scripts/tan.txt");
+  EXPECT_EQ(complete_script_name(L"/srv/s.txt", folder, posix), L"/srv/s.txt");
+  EXPECT_EQ(complete_script_name(L"E:x.txt", folder, posix), L"/opt/tabulon/E:x.txt");
+}
+
+TEST(Application, ResultTargetBothStyles) {
+  const std::wstring wfolder = L"C:\\Tools\\tabulon\\";
+  EXPECT_EQ(batch_result_target(L"D:\\web", L"index.html", wfolder, win), L"D:\\web\\index.html");
+  EXPECT_EQ(batch_result_target(L"D:\\web\\", L"index.html", wfolder, win), L"D:\\web\\index.html");
+  EXPECT_EQ(batch_result_target(L"D:\\web", L"\\site\\index.html", wfolder, win),
+            L"C:\\site\\index.html");
+  EXPECT_EQ(batch_result_target(L"D:\\web", L"\\\\server\\share\\index.html", wfolder, win),
+            L"\\\\server\\share\\index.html");
+  EXPECT_EQ(batch_result_target(L"/srv/web", L"index.html", L"/opt/t/", posix),
+            L"/srv/web/index.html");
+  EXPECT_EQ(batch_result_target(L"/srv/web/", L"index.html", L"/opt/t/", posix),
+            L"/srv/web/index.html");
+  EXPECT_EQ(batch_result_target(L"/srv/web", L"/var/www/i.html", L"/opt/t/", posix),
+            L"/var/www/i.html");
+}
+
+TEST(Application, BatchReadsConfigurationFromProgramFolder) {
+  testing::temp_dir program;
+  testing::temp_dir elsewhere;
+  program.write("site.init",
+                "[TABULON]\r\npath=.\r\noutput_filename=list.html\r\n"
+                "custom_html_filename=Scripts\\tan.txt\r\n");
+  const std::wstring before = current_directory();
+  ASSERT_TRUE(set_current_directory(from_native(elsewhere.path().string())));
+  const std::wstring here = current_directory();
+
+  application app(from_native(program.path().string()) + L"/");
+  const batch_result r = app.run_batch(L"\"site.init\"");
+  EXPECT_TRUE(r.config.ok);
+  EXPECT_EQ(app.settings.path, here);  // "." is where the program was started
+  EXPECT_EQ(current_directory(), here);
+  EXPECT_EQ(app.settings.unattended, 1);
+  EXPECT_EQ(app.settings.output_filename, L"list.html");
+  EXPECT_EQ(app.settings.custom_html_filename, app.program_folder + L"Scripts/tan.txt");
+  EXPECT_TRUE(r.opened.empty());
+
+  // A path with only its leading quote fails to read; the build still runs.
+  application unquoted(app.program_folder);
+  const batch_result u = unquoted.run_batch(L"\"site.init");
+  EXPECT_FALSE(u.config.ok);
+  EXPECT_NE(u.config.path.find(L"\"site.init"), std::wstring::npos);
+  ASSERT_TRUE(set_current_directory(before));
+}
+
+}  // namespace
+}  // namespace tabulon
