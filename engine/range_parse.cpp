@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cwchar>
+#include <limits>
 #include <string>
 
 #include "base/wide_string.h"
@@ -20,6 +21,7 @@ double leading_number(std::wstring_view text) {
 
 // Truncates toward zero, saturating where the value leaves the 64-bit range.
 int64_t truncate_to_int64(double value) {
+  if (std::isnan(value)) return 0;
   if (value >= 9.2e18) return INT64_MAX;
   if (value <= -9.2e18) return INT64_MIN;
   return static_cast<int64_t>(value);
@@ -50,7 +52,12 @@ size_bound read_size_bound(std::wstring_view text) {
     }
     if (multiplier != 1) text.remove_suffix(1);
   }
-  return {static_cast<float>(leading_number(text)), multiplier};
+  // Single precision as the filter always held it; beyond its range, infinity.
+  const double value = leading_number(text);
+  const float number = std::fabs(value) > std::numeric_limits<float>::max()
+                           ? std::copysign(std::numeric_limits<float>::infinity(), value)
+                           : static_cast<float>(value);
+  return {number, multiplier};
 }
 
 bool all_digits(std::wstring_view text) {
@@ -106,6 +113,7 @@ bool parse_endpoint(std::wstring_view text, date_endpoint& point, int64_t now) {
 }  // namespace
 
 void parse_size_range(std::wstring_view text, size_range& range) {
+  range = size_range{};
   range.accept_all = false;
   if (text.empty() || text == L" - ") {
     range.accept_all = true;
