@@ -1,0 +1,182 @@
+#include "ui/language_file.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "base/wide_string.h"
+#include "tests/support/temp_dir.h"
+
+namespace tabulon {
+namespace {
+
+std::wstring language_doc(std::wstring_view groups, std::wstring_view app = L"tabulon") {
+  return L"<?xml version=\"1.0\"?>\n<all>\n<file_info><app>" + std::wstring(app) +
+         L"</app></file_info>\n" + std::wstring(groups) + L"\n</all>\n";
+}
+
+TEST(LanguageFile, RejectsFilesThatAreNotTabulonLanguageFiles) {
+  for (const std::wstring& xml :
+       {language_doc(L"<main_window><exit_button><text>X</text></exit_button></main_window>",
+                     L"Tabulon"),
+        language_doc(L"", L"tabulon "), std::wstring(L"<all><app>tabulon</app></all>"),
+        std::wstring(L"<other><file_info><app>tabulon</app></file_info></other>")}) {
+    interface_text_table table;
+    const auto message = apply_language_text(xml, L"/p/de.xml", table);
+    ASSERT_TRUE(message.has_value());
+    EXPECT_EQ(message->text, L"/p/de.xml\n\n...is not a valid tabulon language file");
+    EXPECT_EQ(message->caption, L"XML File Error");
+    EXPECT_EQ(table.text(ui_text::main_window_exit_button), L"E&xit");
+  }
+}
+
+TEST(LanguageFile, UnparsableFileUsesTheCurrentErrorTexts) {
+  interface_text_table table;
+  table[ui_text::bad_xml_file_caption].text = L"...kaputt";
+  const auto message = apply_language_text(L"<all><file_info>", L"x.xml", table);
+  ASSERT_TRUE(message.has_value());
+  EXPECT_EQ(message->text, L"x.xml   \n\n...kaputt");
+  EXPECT_EQ(message->caption, L"XML File Error");
+}
+
+TEST(LanguageFile, ElementOrderDoesNotMatterAndTheFirstSiblingCounts) {
+  interface_text_table table;
+  const auto message = apply_language_text(
+      language_doc(L"<other><months><May>Mai</May></months></other>"
+                   L"<main_window>"
+                   L"<exit_button><help>Quit tip</help><text>&amp;Quit</text></exit_button>"
+                   L"<build_button><text>&amp;Make</text><help>Make tip</help></build_button>"
+                   L"<build_button><text>second</text></build_button>"
+                   L"</main_window>"
+                   L"<main_window><help_button><text>ignored</text></help_button></main_window>"),
+      L"f.xml", table);
+  EXPECT_FALSE(message.has_value());
+  EXPECT_EQ(table.text(ui_text::main_window_build_button), L"&Make");
+  EXPECT_EQ(table.help(ui_text::main_window_build_button), L"Make tip");
+  EXPECT_EQ(table.text(ui_text::main_window_exit_button), L"&Quit");
+  EXPECT_EQ(table.help(ui_text::main_window_exit_button), L"Quit tip");
+  EXPECT_EQ(table.text(ui_text::main_window_help_button), L"&Help");  // second group ignored
+  EXPECT_EQ(table.month_names()[4], L"Mai");
+  EXPECT_EQ(table.month_names()[5], L"June");
+}
+
+TEST(LanguageFile, TextAndHelpRules) {
+  interface_text_table table;
+  const auto message = apply_language_text(
+      language_doc(L"<sorting>"
+                   L"<size><text>&amp;Gr\u00f6\u00dfe</text></size>"
+                   L"<date><help>Nach Datum</help></date>"
+                   L"<random/>"
+                   L"<extension><text></text><help></help></extension>"
+                   L"</sorting>"
+                   L"<misc_dialogs><feedback><sorting><text>Sortiere </text></sorting></feedback>"
+                   L"<bad_frameset_file><data><text>Kein Frameset</text></data>"
+                   L"</bad_frameset_file></misc_dialogs>"
+                   L"<recursive><title_default>Standard</title_default>"
+                   L"<search_depth><![CDATA[<unbegrenzt>]]></search_depth></recursive>"),
+      L"f.xml", table);
+  EXPECT_FALSE(message.has_value());
+  // text without help: new caption, no tooltip
+  EXPECT_EQ(table.text(ui_text::sorting_size), L"&Gr\u00f6\u00dfe");
+  EXPECT_EQ(table.help(ui_text::sorting_size), L"");
+  // help without text: caption kept, tooltip set
+  EXPECT_EQ(table.text(ui_text::sorting_date), L"&Date modified");
+  EXPECT_EQ(table.help(ui_text::sorting_date), L"Nach Datum");
+  // an item with neither changes nothing; empty values do replace
+  EXPECT_EQ(table.text(ui_text::sorting_random), L"&Random");
+  EXPECT_EQ(table.help(ui_text::sorting_random), L"Sorts randomly");
+  EXPECT_EQ(table.text(ui_text::sorting_extension), L"");
+  EXPECT_EQ(table.help(ui_text::sorting_extension), L"");
+  // subgroups and data items
+  EXPECT_EQ(table.text(ui_text::feedback_sorting), L"Sortiere ");
+  EXPECT_EQ(table.text(ui_text::sorting_sort_by), L"Sort by");
+  EXPECT_EQ(table.text(ui_text::bad_frameset_file_data), L"Kein Frameset");
+  EXPECT_EQ(table.title_choices()[3], L"Standard");
+  EXPECT_EQ(table.text(ui_text::recursive_search_depth), L"<unbegrenzt>");
+}
+
+TEST(LanguageFile, FilesAreFoundInTheProgramFolder) {
+  testing::temp_dir dir;
+  const std::wstring folder = from_native(dir.path().string()) + L"/";
+  dir.write("Translations/t.xml",
+            "\xEF\xBB\xBF<all><file_info><app>tabulon</app></file_info>"
+            "<tree_control><license><text>Lizenz</text></license></tree_control></all>");
+  build_settings settings;
+  settings.program_folder = folder;
+  interface_text_table table;
+
+  EXPECT_FALSE(apply_language_file(settings, table).has_value());  // empty name: nothing
+  settings.language_file = L"Translations\\t.xml";                 // written on Windows
+  EXPECT_FALSE(apply_language_file(settings, table).has_value());
+  EXPECT_EQ(table.text(ui_text::tree_license), L"Lizenz");
+
+  settings.language_file = L"Translations/missing.xml";
+  const auto message = apply_language_file(settings, table);
+  ASSERT_TRUE(message.has_value());
+  EXPECT_EQ(message->text, folder + L"Translations/missing.xml   \n\n...does not parse correctly");
+}
+
+TEST(LanguageFile, ChoiceIsStoredRelativeToTheProgramFolder) {
+  testing::temp_dir dir;
+  const std::wstring folder = from_native(dir.path().string()) + L"/";
+  dir.write("Translations/t.xml",
+            "<all><file_info><app>tabulon</app></file_info>"
+            "<tree_control><license><text>Licence</text></license></tree_control></all>");
+  const std::wstring outside = from_native((dir.path() / "t2.xml").string());
+  dir.write("t2.xml", "<all><file_info><app>tabulon</app></file_info></all>");
+
+  build_settings settings;
+  settings.program_folder = folder + L"prog/";
+  interface_text_table table;
+  EXPECT_FALSE(load_language_choice(settings, outside, table).has_value());
+  EXPECT_EQ(settings.language_file, outside);
+
+  settings.program_folder = folder;
+  EXPECT_FALSE(load_language_choice(settings, folder + L"Translations/t.xml", table).has_value());
+  EXPECT_EQ(settings.language_file, L"Translations/t.xml");
+  EXPECT_EQ(table.text(ui_text::tree_license), L"Licence");
+
+  EXPECT_FALSE(load_language_choice(settings, L"", table).has_value());  // cancelled
+  EXPECT_EQ(settings.language_file, L"");
+  EXPECT_EQ(table.text(ui_text::tree_license), L"Licence");
+
+  settings.language_file = L"Translations/t.xml";
+  restore_english_defaults(settings, table);
+  EXPECT_EQ(settings.language_file, L"");
+  EXPECT_EQ(table.text(ui_text::tree_license), L"License");
+}
+
+// Every shipped language file must load and replace every item.
+TEST(LanguageFile, ShippedTranslationsAreCompleteAndReadCorrectly) {
+  const std::filesystem::path folder = std::filesystem::path(TABULON_SOURCE_DIR) / "share";
+  int files = 0;
+  for (const auto& entry : std::filesystem::directory_iterator(folder / "Translations")) {
+    if (entry.path().extension() != ".xml") continue;
+    ++files;
+    SCOPED_TRACE(entry.path().string());
+    build_settings settings;
+    settings.program_folder = from_native(folder.string()) + L"/";
+    settings.language_file = L"Translations/" + from_native(entry.path().filename().string());
+
+    interface_text_table table;
+    const std::wstring marker = L"\u0001unchanged";
+    for (auto& e : table.entries) e = {marker, marker};
+    const auto message = apply_language_file(settings, table);
+    ASSERT_FALSE(message.has_value()) << wide_to_utf8(message->text);
+    for (const auto& item : interface_text_items()) {
+      const auto& got = table[item.id];
+      const std::string name = wide_to_utf8(item.group) + "/" + wide_to_utf8(item.name);
+      EXPECT_NE(got.text, marker) << name;
+      if (item.kind == text_kind::data) continue;
+      EXPECT_EQ(got.text.empty(), item.english_text.empty()) << name;
+      EXPECT_EQ(got.help.empty(), item.english_help.empty()) << name;
+      // A decoding fault shows as replacement characters or stray UTF-8 lead bytes.
+      EXPECT_EQ(got.text.find_first_of(L"\uFFFD\u00C3"), std::wstring::npos) << name;
+      EXPECT_EQ(got.help.find_first_of(L"\uFFFD\u00C3"), std::wstring::npos) << name;
+    }
+  }
+  EXPECT_GE(files, 2);
+}
+
+}  // namespace
+}  // namespace tabulon
