@@ -1,0 +1,61 @@
+#include "engine/page_output.h"
+
+#include <gtest/gtest.h>
+
+#include "app/build_settings.h"
+#include "engine/page_paths.h"
+
+namespace tabulon {
+namespace {
+
+TEST(PageOutput, EncodesEachCharsetWithCrLfLineEnds) {
+  page_output ansi(charset_ansi);
+  ansi.append(L"caf\u00e9\n\u20ac");
+  EXPECT_EQ(ansi.bytes(), std::string("caf\xE9\r\n\x80"));
+
+  page_output utf8(charset_utf8);
+  utf8.append(L"caf\u00e9\n");
+  EXPECT_EQ(utf8.bytes(), std::string("caf\xC3\xA9\r\n"));  // no byte order mark
+
+  page_output utf16(charset_utf16le);
+  utf16.append(L"a\n");
+  EXPECT_EQ(utf16.bytes(), std::string("\xFF\xFE"
+                                       "a\0\r\0\n\0",
+                                       8));
+}
+
+TEST(PageOutput, LongTextsSurviveTheWritersBuffer) {
+  page_output out(charset_utf8);
+  std::wstring text(200000, L'\u00e9');
+  out.append(text);
+  EXPECT_EQ(out.bytes().size(), 400000u);
+}
+
+TEST(PageOutput, ReplacesMarkersOnlyAtCharacterBoundaries) {
+  page_output out(charset_utf16le);
+  // U+4900 followed by 'N' holds the bytes "\0I N\0" - a misaligned "IN".
+  out.append(L"\u4900N%%SUMMARY and %%SUMMARY");
+  EXPECT_EQ(out.replace_all(L"%%SUMMARY", L"x\n"), 2u);
+  page_output expected(charset_utf16le);
+  expected.append(L"\u4900Nx\n and x\n");
+  EXPECT_EQ(out.bytes(), expected.bytes());
+  EXPECT_EQ(out.replace_all(L"IN", L"?"), 0u);
+}
+
+TEST(PagePaths, RootPrefixAndRelativePaths) {
+  EXPECT_EQ(root_prefix_of(L"/r", L"/r"), L"");
+  EXPECT_EQ(root_prefix_of(L"/r/a/b", L"/r"), L"../../");
+  EXPECT_EQ(root_prefix_of(L"/r/a/", L"/r/"), L"../");
+  EXPECT_EQ(root_prefix_of(L"/r/a", L""), L"");
+  EXPECT_EQ(relative_to_root(L"/r", L"/r"), L"/");
+  EXPECT_EQ(relative_to_root(L"/r/a/b", L"/r"), L"/a/b");
+  EXPECT_EQ(relative_to_root(L"/rx/a", L"/r"), L"/rx/a");  // not below the root
+  EXPECT_EQ(folder_own_name(L"/r/a/"), L"a");
+  EXPECT_EQ(folder_own_name(L"/"), L"/");
+  EXPECT_EQ(output_path_of(L"/r/a", L"index.html", L"/prog/"), L"/r/a/index.html");
+  EXPECT_EQ(output_path_of(L"/r/a", L"out/index.html", L"/prog/"), L"/prog/out/index.html");
+  EXPECT_EQ(output_path_of(L"/r/a", L"/abs/x.html", L"/prog/"), L"/abs/x.html");
+}
+
+}  // namespace
+}  // namespace tabulon
