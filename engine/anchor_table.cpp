@@ -3,46 +3,22 @@
 #include <algorithm>
 
 #include "base/wide_string.h"
+#include "engine/column_arrange.h"
+#include "engine/file_entry.h"
+#include "engine/match_lookup.h"
+#include "engine/text_convert.h"
+#include "platform/path_rules.h"
 
 namespace tabulon {
 
 namespace {
 
-// ---- Stand-ins until the conversion, match and column helpers land ----
-constexpr wchar_t native_separator = L'/';
-std::wstring match_code_lookup(const std::vector<match_rule>&, const std::wstring&) {
-  return {};
-}
-std::wstring expand_entry_placeholders(const build_settings&, const std::wstring& code,
-                                       const recorded_folder&, const std::wstring&) {
+// ---- Stand-in until the entry placeholders land ----
+std::wstring expand_file_placeholders(const build_settings&, const std::wstring& code,
+                                      const file_entry&, const std::wstring&) {
   return code;
 }
-std::wstring escape_href(std::wstring t) {
-  replace_all(t, L"%", L"%25");
-  replace_all(t, L" ", L"%20");
-  return t;
-}
-std::wstring latin_to_url(const build_settings&, const std::wstring& t) {
-  return t;
-}
-std::wstring latin_to_entities(const build_settings&, const std::wstring& t) {
-  return t;
-}
-std::wstring shorten_middle(const std::wstring& t, int32_t) {
-  return t;
-}
-std::wstring expand_columns_with(std::wstring t, int32_t c) {
-  replace_all(t, L"%%COLUMNS%", to_wide(c));
-  return t;
-}
-void store_column_count(build_settings&, int32_t) {}
-std::wstring column_group(const build_settings&, const std::wstring&, const std::wstring&,
-                          int32_t) {
-  return {};
-}
-template <class T>
-void arrange_anchors_in_columns(std::vector<T>&, int32_t, build_progress*) {}
-// ---- end of stand-ins ----
+// ---- end of stand-in ----
 
 constexpr std::wstring_view kMarker = L"INSERT_FOLDER_ANCHORS";
 
@@ -67,7 +43,29 @@ std::wstring matched(const anchor_table_request& rq, match_list list, const anch
   const build_settings& s = *rq.settings;
   std::wstring code = match_code_lookup(s.script[list], a.folder->entry_name_key);
   if (code.empty()) return code;
-  return expand_entry_placeholders(s, code, *a.folder, rq.root_prefix);
+  file_entry entry;
+  entry.name = a.folder->entry_name;
+  entry.name_key = a.folder->entry_name_key;
+  entry.folder = make_entry_folder(a.folder->entry_folder_path);
+  return expand_file_placeholders(s, code, entry, rq.root_prefix);
+}
+
+// Column-wise order through the entry list arrangement: each anchor rides on
+// an entry that carries its index.
+void arrange_anchors(std::vector<anchor>& anchors, int32_t columns, build_progress* progress) {
+  if (anchors.size() <= 1 || columns <= 1 || static_cast<size_t>(columns) >= anchors.size()) return;
+  entry_list list;
+  const entry_folder_ref folder = make_entry_folder(L"/");
+  for (size_t i = 0; i < anchors.size(); ++i) {
+    auto entry = make_file_entry(std::wstring(), folder);
+    entry->size = static_cast<int64_t>(i);
+    list.push_back(std::move(entry));
+  }
+  if (!arrange_in_columns(list, columns, progress)) return;
+  std::vector<anchor> arranged;
+  arranged.reserve(anchors.size());
+  for (size_t i = 0; i < list.size(); ++i) arranged.push_back(anchors[list[i].size]);
+  anchors = std::move(arranged);
 }
 
 // The link target of an anchor. The identifier went through the same steps
@@ -77,7 +75,7 @@ std::wstring anchor_target(const build_settings& s, std::wstring id) {
   replace_all(id, L"#", L"3");
   replace_all(id, L"&", L"and");
   replace_all(id, L";", L"semi");
-  id = escape_href(id);
+  id = escape_href(s, id);
   id = latin_to_url(s, id);
   replace_all(id, L"&", L"and");
   replace_all(id, L";", L"semi");
@@ -92,15 +90,10 @@ std::wstring anchor_text(const build_settings& s, const anchor& a) {
   if (s.anchor_chars2 >= 1) text = shorten_middle(text, s.anchor_chars2);
   if (text.size() > 1 && text.back() == L'/') text.pop_back();
   // "\" as the separator: on POSIX the separator is "/", so nothing changes.
-  if (s.anchors_use_backslash && native_separator != L'/') {
-    std::replace(text.begin(), text.end(), L'/', native_separator);
-  }
+  constexpr wchar_t separator = native_path_style().separator;
+  if (s.anchors_use_backslash) std::replace(text.begin(), text.end(), L'/', separator);
   if (a.id == L"ID_") return text;
-  replace_all(text, L"&", L"&amp;");
-  replace_all(text, L"<", L"&lt;");
-  replace_all(text, L">", L"&gt;");
-  replace_all(text, L"\"", L"&quot;");
-  return latin_to_entities(s, text);
+  return latin_to_entities(s, escape_amp(s, text));
 }
 
 // A table start or end section with its placeholders put in.
@@ -108,9 +101,8 @@ std::wstring table_section(const anchor_table_request& rq, sec which, int32_t co
   const build_settings& s = *rq.settings;
   std::wstring text = s.script[which];
   if (text.empty()) return text;
-  text = expand_columns_with(text, columns);
   replace_all(text, L"%%DATE_MODIFIED%", s.date_modified);
-  if (rq.expand_page_section) text = rq.expand_page_section(text);
+  if (rq.expand_page_section) text = rq.expand_page_section(text, columns);
   return text + L"\n";
 }
 
@@ -123,7 +115,7 @@ bool anchor_table_wanted(const build_settings& s, size_t recorded) {
 
 anchor_table_result build_anchor_table(const anchor_table_request& rq) {
   anchor_table_result result;
-  build_settings& s = *rq.settings;
+  const build_settings& s = *rq.settings;
   const size_t recorded = rq.folders ? rq.folders->size() : 0;
   build_progress* progress = rq.progress;
 
@@ -156,12 +148,11 @@ anchor_table_result build_anchor_table(const anchor_table_request& rq) {
   // folder lay below the depth limit, so the page gets no table at all.
   if (n > 0) {
     result.built = true;
-    if (s.column_wise_sort) arrange_anchors_in_columns(anchors, columns, progress);
+    if (s.column_wise_sort) arrange_anchors(anchors, columns, progress);
 
     const script_template& sc = s.script;
     const bool file_elements = s.use_file_table_script_elements != 0;
     const int32_t shown_columns = static_cast<int32_t>(std::min<size_t>(columns, n));
-    store_column_count(s, shown_columns);
 
     std::wstring& t = result.text;
     t += L"\n";

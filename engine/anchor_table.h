@@ -16,10 +16,11 @@
 //   3. When `insert_folder_anchors` returns false the build was cancelled
 //      through the progress record: the page is abandoned (nothing written).
 //
-// The page-level placeholders of /ANCHOR_TABLE_START and /ANCHOR_TABLE_END
-// are expanded by page assembly's own function, passed in as
-// `expand_page_section`; the table expands "%%COLUMNS%" (and its "-n" form)
-// and "%%DATE_MODIFIED%" itself before handing the text over.
+// The placeholders of /ANCHOR_TABLE_START and /ANCHOR_TABLE_END ("%%COLUMNS%"
+// with its "-n" form and the page-level ones) are expanded by page assembly's
+// own function, passed in as `expand_page_section` together with the table's
+// column count; "%%DATE_MODIFIED%" is put in by the table first, since here
+// it stands for `date_modified` as stored.
 
 #include <functional>
 #include <string>
@@ -41,11 +42,13 @@ struct recorded_folder {
 };
 
 // Expands the page-level placeholders of a table start or end section, as page
-// assembly does for every other page-level section. May be empty (no expansion).
-using page_section_expander = std::function<std::wstring(const std::wstring&)>;
+// assembly does for every other page-level section (no file inclusion), with
+// `columns` as the value of "%%COLUMNS%". May be empty (no expansion).
+using page_section_expander =
+    std::function<std::wstring(const std::wstring& text, int32_t columns)>;
 
 struct anchor_table_request {
-  build_settings* settings = nullptr;  // read; the table's column count is stored back
+  const build_settings* settings = nullptr;  // read only
   const std::vector<recorded_folder>* folders = nullptr;
   build_progress* progress = nullptr;  // may be null
   std::wstring root_prefix;            // "../" repeats of the page, for entry placeholders
