@@ -162,6 +162,9 @@ constexpr int match_list_count = static_cast<int>(match_list::count);
 struct script_template {
   std::array<std::wstring, section_count> sections;
   std::array<std::vector<match_rule>, match_list_count> matches;
+  // Folder of the loaded script file, ending in the separator; empty when no
+  // script is loaded. Files named by inclusion markers are also looked up here.
+  std::wstring folder;
 
   const std::wstring& operator[](sec s) const { return sections[static_cast<int>(s)]; }
   std::wstring& operator[](sec s) { return sections[static_cast<int>(s)]; }
