@@ -5,14 +5,27 @@
 namespace tabulon {
 namespace {
 
-constexpr std::wstring_view blanks = L" \t\n\r";
-constexpr std::wstring_view delimiters = L" \t\n\r<>=\\/?!";
-
+// Blanks are " \t\n\r"; a token ends at a blank or at one of "<>=\/?!".
 bool is_blank(wchar_t c) {
-  return blanks.find(c) != std::wstring_view::npos;
+  return c == L' ' || c == L'\t' || c == L'\n' || c == L'\r';
 }
 bool is_delimiter(wchar_t c) {
-  return delimiters.find(c) != std::wstring_view::npos;
+  switch (c) {
+    case L' ':
+    case L'\t':
+    case L'\n':
+    case L'\r':
+    case L'<':
+    case L'>':
+    case L'=':
+    case L'\\':
+    case L'/':
+    case L'?':
+    case L'!':
+      return true;
+    default:
+      return false;
+  }
 }
 
 // Adds one decoded predefined entity at `pos` to `out`; returns its length,
@@ -178,7 +191,7 @@ int32_t CMarkup::parse_element(int32_t parent_index, int32_t& content_pos, int d
     return fail(L"Elements are nested too deeply");
   }
 
-  const std::wstring tag = doc.substr(name.begin, name.end - name.begin);
+  const std::wstring_view tag = std::wstring_view(doc).substr(name.begin, name.end - name.begin);
   const size_t right = doc.find(L'>', name.end);
   if (right == std::wstring::npos) {
     next_free = self;
@@ -215,28 +228,28 @@ int32_t CMarkup::parse_element(int32_t parent_index, int32_t& content_pos, int d
   const size_t end_lt = doc.find(L'<', own_pos);
   if (end_lt == std::wstring::npos) {
     next_free = self;
-    return fail(L"End tag of " + tag + L" element not found");
+    return fail(L"End tag of " + std::wstring(tag) + L" element not found");
   }
   const token slash = next_token(static_cast<int32_t>(end_lt) + 1);
   const token end_name = slash.found ? next_token(slash.next) : token{};
   if (!slash.found || !end_name.found) {
     next_free = self;
-    return fail(L"End tag not completed for element " + tag);
+    return fail(L"End tag not completed for element " + std::wstring(tag));
   }
   if (!token_is(slash, L"/")) {
     next_free = self;
-    return fail(L"Expecting end tag of element " + tag);
+    return fail(L"Expecting end tag of element " + std::wstring(tag));
   }
   if (!token_is(end_name, tag)) {
     next_free = self;
-    return fail(L"End tag does not correspond to " + tag);
+    return fail(L"End tag does not correspond to " + std::wstring(tag));
   }
   int32_t scan = end_name.next;
   for (;;) {
     const token t = next_token(scan);
     if (!t.found) {
       next_free = self;
-      return fail(L"End tag not completed for element " + tag);
+      return fail(L"End tag not completed for element " + std::wstring(tag));
     }
     if (token_is(t, L">")) {
       positions[self].end_left = static_cast<int32_t>(end_lt);
@@ -268,8 +281,15 @@ bool CMarkup::load_text(std::wstring_view text) {
   return true;
 }
 
+// Compares in place, without building the token: a language file is searched
+// item by item from the first sibling, so this runs once per sibling visited.
 bool CMarkup::name_matches(int32_t index, std::wstring_view name) const {
-  return token_is(next_token(positions[index].start_left + 1), name);
+  if (name.empty()) return false;
+  size_t pos = static_cast<size_t>(positions[index].start_left) + 1;
+  while (pos < doc.size() && is_blank(doc[pos])) ++pos;
+  if (doc.compare(pos, name.size(), name) != 0) return false;
+  pos += name.size();
+  return pos >= doc.size() || is_delimiter(doc[pos]);
 }
 
 bool CMarkup::find_child(std::wstring_view name) {
