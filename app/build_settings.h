@@ -174,6 +174,11 @@ struct build_settings {
   int32_t framed_site_marker = 0;    // framed site: pages belong to a framed build
   int32_t anchor_totals_needed = 0;  // the page uses anchor totals
   int32_t convert_typographic = 1;   // typographic characters become entities
+  // The twelve month names, then the unit words "K", "bytes", "MB", "GB".
+  std::vector<std::wstring> month_words = {
+      L"January", L"February", L"March",     L"April",   L"May",      L"June", L"July",
+      L"August",  L"September", L"October", L"November", L"December", L"K",    L"bytes",
+      L"MB",      L"GB"};
   // Page assembly may add the date and time values of the page being written here.
 };
 
