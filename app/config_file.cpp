@@ -5,6 +5,7 @@
 #include "base/wide_string.h"
 #include "engine/range_parse.h"
 #include "engine/sort_spec.h"
+#include "platform/path_rules.h"
 
 namespace tabulon {
 
@@ -38,31 +39,8 @@ constexpr const wchar_t* kDefaultScriptsList =
 
 // Names of program files in a configuration may have been written on Windows;
 // on POSIX their backslashes are folder separators.
-std::wstring program_file_name(std::wstring name) {
-#ifndef _WIN32
-  for (wchar_t& c : name) {
-    if (c == L'\\') c = L'/';
-  }
-#endif
-  return name;
-}
-
-bool is_absolute(const std::wstring& file) {
-#ifdef _WIN32
-  return starts_with(file, L"\\\\") || file.find(L':') != std::wstring::npos;
-#else
-  return starts_with(file, L"/");
-#endif
-}
-
-// Configuration names without a folder of their own live in the program folder.
-std::wstring resolve_in_folder(const std::wstring& file, const std::wstring& folder) {
-  if (is_absolute(file)) return file;
-  std::wstring out = folder + file;
-#ifdef _WIN32
-  if (!out.empty()) out[0] = upper_ascii(out[0]);
-#endif
-  return out;
+std::wstring program_file_name(const std::wstring& name) {
+  return with_native_separators(name, native_path_style());
 }
 
 // A root folder of "." is the directory the program was started in. On Windows
@@ -159,7 +137,7 @@ int32_t title_from_keyword(const std::wstring& text) {
 config_status read_configuration(build_settings& s, ini_store& store, const std::wstring& file,
                                  const config_context& context) {
   config_status status;
-  status.path = resolve_in_folder(file, context.program_folder);
+  status.path = resolve_in_program_folder(file, context.program_folder);
   s.current_config_path = status.path;
   s.unattended = 0;
   status.ok = store.load(status.path, kConfigSection, &status.reason);
@@ -315,7 +293,7 @@ config_status write_configuration(const build_settings& s, ini_store& store,
                                   const std::wstring& file, const config_context& context,
                                   const config_write_extras& extras) {
   config_status status;
-  status.path = resolve_in_folder(file, context.program_folder);
+  status.path = resolve_in_program_folder(file, context.program_folder);
 
   if (extras.interface_font) {
     ini_store fonts;
