@@ -1,0 +1,146 @@
+// Builds that run the tabulon program and look at the folder anchor table of
+// the page it writes.
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "tests/support/site_checks.h"
+
+namespace tabulon::testing {
+namespace {
+
+// A grouped listing of the whole tree in one page, with a script that leaves
+// every section empty so the built-in table texts show.
+config_keys grouped_listing(const temp_dir& dir, const std::filesystem::path& tree) {
+  const auto script = dir.write("empty_script.txt", "// no sections\n");
+  return {{"path", tree.string()},
+          {"file_spec", "*.*"},
+          {"skip_files", "index.html"},
+          {"recursive_build", "TRUE"},
+          {"recursive_build_single_file", "FALSE"},
+          {"sort_folders_first", "TRUE"},
+          {"show_folder_names", "TRUE"},
+          {"folder_anchors", "TRUE"},
+          {"column_wise_sort", "FALSE"},
+          {"anchor_columns2", "3"},
+          {"rectangular_tables", "TRUE"},
+          {"anchors_use_backslash", "FALSE"},
+          {"output_filename", "index.html"},
+          {"custom_html_filename", script.string()},
+          {"charset", "UTF_8"},
+          {"doctype", "html_401_transitional"}};
+}
+
+config_keys with(config_keys keys, const std::string& key, const std::string& value) {
+  for (auto& [k, v] : keys) {
+    if (k == key) {
+      v = value;
+      return keys;
+    }
+  }
+  keys.emplace_back(key, value);
+  return keys;
+}
+
+// The anchor table of a page, from its start tag to its end tag; empty when
+// the page has none.
+std::string anchor_table_of(const std::string& page) {
+  const size_t start = page.find("summary=\"anchor table\"");
+  if (start == std::string::npos) return {};
+  const size_t end = page.find("</table>", start);
+  return page.substr(start, end - start);
+}
+
+std::string build_and_read(const temp_dir& dir, const std::filesystem::path& tree,
+                           const config_keys& keys) {
+  const auto config = write_config(dir, "anchors.init", keys);
+  const program_result r = run_build(config);
+  EXPECT_EQ(r.exit_status, 0) << r.err;
+  return read_bytes(tree / "index.html");
+}
+
+TEST(AnchorTableBuild, AppearsOnlyInGroupedListings) {
+  temp_dir dir;
+  dir.write("tree/top.txt", "t");
+  dir.write("tree/a/one.txt", "1");
+  dir.write("tree/b/two.txt", "2");
+  const auto tree = dir.path() / "tree";
+  const config_keys grouped = grouped_listing(dir, tree);
+
+  const std::string page = build_and_read(dir, tree, grouped);
+  EXPECT_NE(anchor_table_of(page), "");
+  EXPECT_NE(page.find("href=\"#IDa\""), std::string::npos);
+  EXPECT_EQ(page.find("INSERT_FOLDER_ANCHORS"), std::string::npos);
+
+  // One page per folder: no anchor table on any page, and no marker left.
+  std::filesystem::remove(tree / "index.html");
+  run_build(
+      write_config(dir, "anchors.init", with(grouped, "recursive_build_single_file", "TRUE")));
+  const auto pages = files_named(tree, "index.html");
+  ASSERT_EQ(pages.size(), 3u);
+  for (const auto& p : pages) {
+    const std::string text = read_bytes(p);
+    EXPECT_EQ(anchor_table_of(text), "") << p;
+    EXPECT_EQ(text.find("INSERT_FOLDER_ANCHORS"), std::string::npos) << p;
+    std::filesystem::remove(p);
+  }
+
+  // All links in one file without folders first: batch mode switches the
+  // anchors off.
+  const std::string unsorted =
+      build_and_read(dir, tree, with(grouped, "sort_folders_first", "FALSE"));
+  EXPECT_NE(unsorted.find("one.txt"), std::string::npos);
+  EXPECT_EQ(anchor_table_of(unsorted), "");
+  EXPECT_EQ(unsorted.find("INSERT_FOLDER_ANCHORS"), std::string::npos);
+}
+
+TEST(AnchorTableBuild, SevenAnchorsInThreeColumnsMakeThreeRectangularRows) {
+  temp_dir dir;
+  for (int i = 1; i <= 7; ++i) dir.write("tree/f" + std::to_string(i) + "/x.txt", "x");
+  const auto tree = dir.path() / "tree";
+  const std::string table = anchor_table_of(build_and_read(dir, tree, grouped_listing(dir, tree)));
+  ASSERT_NE(table, "");
+
+  EXPECT_EQ(count_of(table, "<a href=\"#"), 7u);
+  // The header row and three rows of links.
+  EXPECT_EQ(count_of(table, "</tr>"), 4u);
+  EXPECT_NE(table.find("colspan=\"3\""), std::string::npos);
+  const std::string last_row = table.substr(table.rfind("<tr"));
+  EXPECT_EQ(count_of(last_row, "<a href="), 1u);
+  EXPECT_EQ(count_of(last_row, "<td></td>"), 2u);
+  EXPECT_NE(last_row.find("f7</a>"), std::string::npos);
+}
+
+TEST(AnchorTableBuild, DepthLimitKeepsDeeperFoldersInTheListingOnly) {
+  temp_dir dir;
+  dir.write("tree/a/x.txt", "x");
+  dir.write("tree/a/b/y.txt", "y");
+  dir.write("tree/a/b/c/z.txt", "z");
+  dir.write("tree/d/w.txt", "w");
+  const auto tree = dir.path() / "tree";
+  const std::string page =
+      build_and_read(dir, tree, with(grouped_listing(dir, tree), "max_anchor_depth", "1"));
+  const std::string table = anchor_table_of(page);
+  EXPECT_EQ(count_of(table, "<a href=\"#"), 2u);
+  EXPECT_NE(table.find("#IDa\""), std::string::npos);
+  EXPECT_NE(table.find("#IDd\""), std::string::npos);
+  // The deeper folders keep their subsection rows and files.
+  EXPECT_NE(page.find("id=\"IDa-b\""), std::string::npos);
+  EXPECT_NE(page.find("z.txt"), std::string::npos);
+}
+
+TEST(AnchorTableBuild, AmpersandFolderLinksToItsSubsection) {
+  temp_dir dir;
+  dir.write("tree/R&D/plan.txt", "p");
+  dir.write("tree/Sales/q1.txt", "q");
+  const auto tree = dir.path() / "tree";
+  const std::string page = build_and_read(dir, tree, grouped_listing(dir, tree));
+  const std::string table = anchor_table_of(page);
+  EXPECT_NE(table.find("href=\"#IDRandD\">R&amp;D</a>"), std::string::npos) << table;
+  EXPECT_NE(page.find("id=\"IDRandD\""), std::string::npos);
+  EXPECT_EQ(broken_links(tree / "index.html"), std::vector<std::string>{});
+}
+
+}  // namespace
+}  // namespace tabulon::testing
