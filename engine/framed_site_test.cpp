@@ -2,7 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
+
+#include "base/wide_string.h"
+#include "tests/support/temp_dir.h"
 
 namespace tabulon {
 namespace {
@@ -48,6 +52,110 @@ TEST(FramesetSources, TargetNameIsTheSecondNameAfterTheFrameset) {
   std::wstring no_frameset = L"<frame src=\"l.html\" name=\"a\"><frame src=\"r.html\" name=\"b\">";
   EXPECT_FALSE(read_frameset_sources(no_frameset, true).ok);
   EXPECT_TRUE(read_frameset_sources(no_frameset, false).ok);
+}
+
+// A small tree, the three frame scripts and settings for a framed build.
+struct framed_fixture {
+  testing::temp_dir dir;
+  build_settings s;
+  std::wstring frameset;
+  std::wstring left;
+  std::wstring right;
+
+  framed_fixture() {
+    dir.write("tree/top.txt", "t");
+    dir.write("tree/a/one.txt", "1");
+    dir.write("tree/b/two.txt", "2");
+    frameset = from_native(dir.write("frames.txt",
+                                     "<html><head><title></title></head><frameset>"
+                                     "<frame src=\"nav.html\" name=\"n\"><frame src=\"main.html\" "
+                                     "name=\"m\"></frameset></html>")
+                               .string());
+    left = from_native(dir.write("left.txt", "/FOLDER_TD\nclass=\"l\"\n").string());
+    right = from_native(dir.write("right.txt", "/FILE_TD\nclass=\"r\"\n").string());
+    s.program_folder = from_native(dir.path().string()) + L"/";
+    s.path = from_native((dir.path() / "tree").string());
+    s.recursive_build = 1;
+    s.build_framed_site = 1;
+    s.force_framed_settings = 1;
+    s.include_subfolders = 0;
+    s.supress_parent_link = 1;
+    s.recursive_build_single_file = 0;
+    s.output_filename = L"sub/index.html";
+  }
+  std::filesystem::path tree() const { return dir.path() / "tree"; }
+};
+
+TEST(FramedSiteBuild, WritesAllPagesAndLeavesTheDescribedState) {
+  framed_fixture f;
+  html_generator gen(f.s);
+  const int pages = framed_site_build(gen, nullptr, f.frameset, f.left, f.right);
+  // The frameset, the left page, and a right page in each of three folders.
+  EXPECT_EQ(pages, 5);
+  const std::wstring frameset_page = f.s.path + L"/index.html";
+  ASSERT_FALSE(gen.written_files.empty());
+  EXPECT_EQ(gen.written_files.front(), frameset_page);
+  EXPECT_EQ(gen.last_output_path, frameset_page);
+  EXPECT_TRUE(std::filesystem::exists(f.tree() / "nav.html"));
+  EXPECT_FALSE(std::filesystem::exists(f.tree() / "a" / "nav.html"));
+  for (const char* folder : {"", "a", "b"}) {
+    EXPECT_TRUE(std::filesystem::exists(f.tree() / folder / "main.html")) << folder;
+  }
+  const std::string frameset_text = testing::read_bytes(f.tree() / "index.html");
+  EXPECT_NE(frameset_text.find("<title>tree</title>"), std::string::npos);
+
+  EXPECT_EQ(f.s.output_filename, L"main.html");
+  EXPECT_TRUE(f.s.recursive_build && f.s.recursive_build_single_file && f.s.build_framed_site &&
+              f.s.reload_script);
+  EXPECT_TRUE(f.s.recursion_root.empty());
+  EXPECT_EQ(f.s.frame_list_pass, 0);
+  EXPECT_EQ(f.s.root_link, 0);
+  EXPECT_FALSE(gen.framed_page);
+  // The forced folder tables and parent links are put back.
+  EXPECT_EQ(f.s.include_subfolders, 0);
+  EXPECT_EQ(f.s.supress_parent_link, 1);
+  // The right frame script stays loaded, linking folders to the right pages.
+  EXPECT_EQ(f.s.script[sec::file_td], L"class=\"r\"");
+  EXPECT_EQ(f.s.script[sec::folder_file_link], L"main.html");
+}
+
+TEST(FramedSiteBuild, WritesNothingWithoutAPathOrUsableFrameset) {
+  {
+    framed_fixture f;
+    f.s.path.clear();
+    html_generator gen(f.s);
+    EXPECT_EQ(framed_site_build(gen, nullptr, f.frameset, f.left, f.right), 0);
+    EXPECT_TRUE(gen.written_files.empty());
+  }
+  for (const char* text : {"", "<title></title><frame src=\"only.html\">",
+                           "<frame src=nav.html><frame src=main.html>"}) {
+    framed_fixture f;
+    f.dir.write("frames.txt", text);
+    html_generator gen(f.s);
+    EXPECT_EQ(framed_site_build(gen, nullptr, f.frameset, f.left, f.right), 0) << text;
+    EXPECT_TRUE(gen.written_files.empty());
+    EXPECT_FALSE(std::filesystem::exists(f.tree() / "index.html"));
+    EXPECT_FALSE(std::filesystem::exists(f.tree() / "main.html"));
+  }
+}
+
+TEST(FramedSiteBuild, FramePagesAreBuiltWhenTheFramesetPageCannotBe) {
+  framed_fixture f;
+  f.dir.mkdir("tree/index.html");  // a folder where the frameset page would go
+  html_generator gen(f.s);
+  EXPECT_EQ(framed_site_build(gen, nullptr, f.frameset, f.left, f.right), 4);
+  EXPECT_TRUE(std::filesystem::exists(f.tree() / "b" / "main.html"));
+}
+
+TEST(FramedSiteBuild, CharactersBeyondLatin1BecomeReferences) {
+  framed_fixture f;
+  f.dir.write("frames.txt",
+              "\xEF\xBB\xBF<title>\xC3\xA9 \xE2\x82\xAC</title><frame src=\"nav.html\"><frame "
+              "src=\"main.html\">");
+  html_generator gen(f.s);
+  framed_site_build(gen, nullptr, f.frameset, f.left, f.right);
+  EXPECT_NE(testing::read_bytes(f.tree() / "index.html").find("<title>\xE9 &#8364;</title>"),
+            std::string::npos);
 }
 
 }  // namespace
