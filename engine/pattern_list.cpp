@@ -28,7 +28,8 @@ std::vector<std::wstring> make_include_patterns(std::wstring_view setting) {
   std::vector<std::wstring> patterns;
   if (setting.empty()) return patterns;
   for (std::wstring& item : split_pattern_list(setting)) {
-    if (!has_wildcard(item)) item = L"*" + item + L"*";
+    // An empty item stays empty: wrapped in stars it would let every name in.
+    if (!item.empty() && !has_wildcard(item)) item = L"*" + item + L"*";
     patterns.push_back(upper_ascii(item));
   }
   return patterns;

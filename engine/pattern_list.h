@@ -20,7 +20,8 @@ std::vector<std::wstring> split_pattern_list(std::wstring_view text);
 
 // The include list: each item of `filename_include_strings` that holds
 // neither "*" nor "?" gets a "*" in front and at its end; every item is then
-// upper-cased. Empty when the setting is empty.
+// upper-cased; an empty item stays empty (the scan ignores empty items).
+// Empty when the setting is empty.
 std::vector<std::wstring> make_include_patterns(std::wstring_view setting);
 
 // An exclude item in the form used for matching: upper-cased, and wrapped in

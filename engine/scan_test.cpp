@@ -1,0 +1,321 @@
+#include "engine/scan.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <chrono>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "base/wide_string.h"
+#include "engine/pattern_list.h"
+#include "engine/range_parse.h"
+#include "engine/sort.h"
+#include "platform/local_time.h"
+#include "tests/support/temp_dir.h"
+
+namespace tabulon {
+namespace {
+
+namespace fs = std::filesystem;
+using names_t = std::vector<std::wstring>;
+
+class ScanFolder : public ::testing::Test {
+ protected:
+  ScanFolder() {
+    settings.path = root();
+    context.settings = &settings;
+    context.root_folder = root();
+  }
+
+  std::wstring root() const { return from_native(dir.path().native()); }
+
+  // Scans the tree (all links in one file unless told otherwise) and
+  // returns "folder_path + name" of every entry, sorted.
+  names_t scan(bool all_in_one = true, std::wstring_view spec = L"*.*") {
+    entry_list list = scan_list(all_in_one, spec);
+    names_t result;
+    for (const auto& entry : list.items) result.push_back(entry->folder_path() + entry->name);
+    std::sort(result.begin(), result.end());
+    return result;
+  }
+
+  entry_list scan_list(bool all_in_one = true, std::wstring_view spec = L"*.*") {
+    context.all_in_one = all_in_one;
+    context.base_folder.clear();
+    rebuild_pattern_lists(context);
+    entry_list list;
+    int32_t depth = 0;
+    last_result = scan_folder(context, root(), spec, depth, list);
+    EXPECT_EQ(depth, 0);
+    return list;
+  }
+
+  void set_modified(const std::string& relative, int year, int month, int day, int hour = 0) {
+    local_fields fields;
+    fields.year = year;
+    fields.month = month;
+    fields.day = day;
+    fields.hour = hour;
+    const int64_t seconds = *seconds_from_local(fields);
+    fs::last_write_time(
+        dir.path() / relative,
+        std::chrono::file_clock::from_sys(std::chrono::sys_seconds(std::chrono::seconds(seconds))));
+  }
+
+  testing::temp_dir dir;
+  build_settings settings;
+  scan_context context;
+  bool last_result = true;
+};
+
+TEST_F(ScanFolder, ListsFilesHeadFirstWithFolderPaths) {
+  dir.write("a.txt", "1");
+  dir.write("b.txt", "22");
+  dir.write("sub/deeper/c.txt", "333");
+  entry_list list = scan_list();
+  ASSERT_EQ(list.size(), 3u);
+  // The most recently found entry leads; subfolders are scanned after the files.
+  EXPECT_EQ(list[0].name, L"c.txt");
+  EXPECT_EQ(list[0].folder_path(), L"/sub/deeper/");
+  EXPECT_EQ(list[0].folder_key(), L"/SUB/DEEPER/");
+  EXPECT_EQ(list[1].name, L"b.txt");
+  EXPECT_EQ(list[1].size, 2);
+  EXPECT_EQ(list[2].folder_path(), L"/");
+  EXPECT_EQ(list[1].folder, list[2].folder);  // one shared record per folder
+  EXPECT_EQ(context.base_folder, root());
+  EXPECT_EQ(list[0].extension, nullptr);
+  EXPECT_EQ(list[0].link_title, nullptr);
+
+  // A single-folder scan names the full folder and does not descend.
+  entry_list single = scan_list(false);
+  ASSERT_EQ(single.size(), 2u);
+  EXPECT_EQ(single[0].folder_path(), root() + L"/");
+}
+
+TEST_F(ScanFolder, SpecItemsIgnoreCaseAndStarDotStarMatchesEverything) {
+  dir.write("A.TXT", "");
+  dir.write("b.txt", "");
+  dir.write("README", "");
+  dir.write("c.doc", "");
+  EXPECT_EQ(scan(false, L"*.txt"), (names_t{root() + L"/A.TXT", root() + L"/b.txt"}));
+  EXPECT_EQ(scan(true, L"*.*").size(), 4u);
+  EXPECT_EQ(scan(true, L"READ*.*"), (names_t{L"/README"}));
+  EXPECT_TRUE(scan(true, L"").empty());
+}
+
+TEST_F(ScanFolder, AFileFoundByTwoItemsIsListedTwiceUntilDuplicatesAreRemoved) {
+  dir.write("a.txt", "");
+  dir.write("b.doc", "");
+  entry_list list = scan_list(true, L"*.txt;*");
+  EXPECT_EQ(list.size(), 3u);
+  sort_entries(list, sort_by_name, false, true);
+  remove_duplicate_entries(list);
+  ASSERT_EQ(list.size(), 2u);
+  EXPECT_EQ(list[0].name, L"a.txt");
+  EXPECT_EQ(list[1].name, L"b.doc");
+}
+
+TEST_F(ScanFolder, SizeFilterKeepsTheInclusiveRange) {
+  dir.write("too_small", std::string(10239, 'x'));
+  dir.write("low", std::string(10240, 'x'));
+  dir.write("high", std::string(20480, 'x'));
+  dir.write("too_big", std::string(20481, 'x'));
+  settings.file_sizes = L"10k - 20K";
+  settings.size_filter_on = true;
+  parse_size_range(settings.file_sizes, settings.sizes);
+  EXPECT_EQ(scan(), (names_t{L"/high", L"/low"}));
+
+  parse_size_range(L"20K - 10K", settings.sizes);  // unusable: everything passes
+  EXPECT_EQ(scan().size(), 4u);
+}
+
+TEST_F(ScanFolder, DateFilterKeepsTheRangeAndTheReversedRangeKeepsTheLastDay) {
+  const char* files[] = {"dec2009",        "jan2010",    "jun2010",
+                         "dec31_midnight", "dec31_noon", "jan2011"};
+  for (const char* name : files) dir.write(name, "");
+  set_modified("dec2009", 2009, 12, 31, 12);
+  set_modified("jan2010", 2010, 1, 1, 0);
+  set_modified("jun2010", 2010, 6, 15, 9);
+  set_modified("dec31_midnight", 2010, 12, 31, 0);
+  set_modified("dec31_noon", 2010, 12, 31, 12);
+  set_modified("jan2011", 2011, 1, 1, 0);
+
+  settings.date_modified = L"1/1/2010 - 12/31/2010";
+  parse_date_range(settings.date_modified, settings.dates);
+  EXPECT_EQ(scan(), (names_t{L"/dec31_midnight", L"/jan2010", L"/jun2010"}));
+
+  settings.date_modified = L"12/31/2010 - 1/1/2010";
+  parse_date_range(settings.date_modified, settings.dates);
+  EXPECT_EQ(scan(), (names_t{L"/dec31_midnight", L"/dec31_noon", L"/jan2010", L"/jun2010"}));
+
+  settings.date_modified = L"abc - *";
+  parse_date_range(settings.date_modified, settings.dates);
+  EXPECT_EQ(scan().size(), 6u);
+}
+
+TEST_F(ScanFolder, ExcludeAndIncludePatterns) {
+  dir.write("Thumbs.db", "");
+  dir.write("mythumbs.png", "");
+  dir.write("Sunset1.jpg", "");
+  dir.write("beach.jpg", "");
+  settings.skip_files = L"thumbs.db";
+  EXPECT_EQ(scan(), (names_t{L"/Sunset1.jpg", L"/beach.jpg", L"/mythumbs.png"}));
+  settings.skip_files = L"*thumbs*";
+  EXPECT_EQ(scan(), (names_t{L"/Sunset1.jpg", L"/beach.jpg"}));
+  settings.skip_files = L"";
+  settings.filename_include_strings = L"sunset";
+  EXPECT_EQ(scan(), (names_t{L"/Sunset1.jpg"}));
+  // Empty items between separators carry no pattern.
+  settings.filename_include_strings = L";sunset;;";
+  settings.skip_files = L"thumbs.db;;";
+  EXPECT_EQ(scan(), (names_t{L"/Sunset1.jpg"}));
+}
+
+TEST_F(ScanFolder, SkippedFolders) {
+  dir.write("old/a.txt", "");
+  dir.write("old/x/b.txt", "");
+  dir.write("older/c.txt", "");
+  dir.write("keep/temp/d.txt", "");
+  dir.write("keep/e.txt", "");
+  dir.write("temp/f.txt", "");
+  settings.skip_folders = root() + L"/old/*;*/temp";
+  EXPECT_EQ(scan(), (names_t{L"/keep/e.txt"}));
+  settings.skip_folders = root() + L"/OLD";  // one folder, any case
+  EXPECT_EQ(scan().size(), 4u);
+  settings.skip_folders = root();  // the top folder itself
+  EXPECT_TRUE(scan().empty());
+}
+
+TEST_F(ScanFolder, IncludedFoldersAndTheRootRule) {
+  dir.write("top.txt", "");
+  dir.write("photos/p.jpg", "");
+  dir.write("photos/2020/q.jpg", "");
+  dir.write("other/photos/r.jpg", "");
+  settings.included_folders = L"*/photos*";
+  settings.process_root_with_included_folders = 0;
+  EXPECT_EQ(scan(), (names_t{L"/photos/2020/q.jpg", L"/photos/p.jpg"}));
+  settings.process_root_with_included_folders = 1;
+  EXPECT_EQ(scan(), (names_t{L"/photos/2020/q.jpg", L"/photos/p.jpg", L"/top.txt"}));
+  // The rule compares against the configured root, also when given with a separator.
+  settings.process_root_with_included_folders = 0;
+  context.root_folder = root() + L"/";
+  EXPECT_EQ(scan().size(), 2u);
+}
+
+TEST_F(ScanFolder, DepthLimitCountsTheTopFolderAsOne) {
+  dir.write("r.txt", "");
+  dir.write("a/a.txt", "");
+  dir.write("a/b/b.txt", "");
+  dir.write("a/b/c/c.txt", "");
+  dir.write("z/z.txt", "");  // a sibling after a deep branch is still reached
+  settings.max_search_depth2 = 2;
+  EXPECT_EQ(scan(), (names_t{L"/a/a.txt", L"/a/b/b.txt", L"/r.txt", L"/z/z.txt"}));
+  settings.max_search_depth2 = 1;
+  EXPECT_EQ(scan(), (names_t{L"/a/a.txt", L"/r.txt", L"/z/z.txt"}));
+}
+
+TEST_F(ScanFolder, DotNamesNeverAppear) {
+  dir.write(".htaccess", "");
+  dir.write(".hidden/in_hidden.txt", "");
+  dir.write("shown.txt", "");
+  EXPECT_EQ(scan(), (names_t{L"/shown.txt"}));
+  EXPECT_EQ(scan(true, L".*"), names_t{});
+}
+
+TEST_F(ScanFolder, ProgressCountsAndCancellation) {
+  dir.write("a.txt", "");
+  dir.write("one/b.txt", "");
+  dir.write("one/c.txt", "");
+  dir.write("two/d.txt", "");
+  build_progress progress;
+  progress.notify = 1;
+  std::vector<std::wstring> announced;
+  progress.callback = [&](build_progress& p) { announced.push_back(p.current_folder); };
+  context.progress = &progress;
+  EXPECT_EQ(scan().size(), 4u);
+  EXPECT_TRUE(last_result);
+  EXPECT_EQ(progress.rows_total, 4);
+  EXPECT_EQ(progress.pages, 2);
+  // Each subfolder is announced on entry (and once more as its scan begins).
+  EXPECT_NE(std::find(announced.begin(), announced.end(), root() + L"/one"), announced.end());
+  EXPECT_NE(std::find(announced.begin(), announced.end(), root() + L"/two"), announced.end());
+
+  progress.current_folder.clear();
+  progress.callback = [&](build_progress& p) {
+    if (p.current_folder == root() + L"/two") p.cancelled = true;
+  };
+  names_t partial = scan();
+  EXPECT_FALSE(last_result);
+  EXPECT_EQ(partial, (names_t{L"/a.txt", L"/one/b.txt", L"/one/c.txt"}));
+}
+
+TEST_F(ScanFolder, ExtensionAndLinkTitlesOnlyWhenNeeded) {
+  dir.write("page.html", "<html><head><title>/Welcome home</title></head></html>");
+  dir.write("notes.txt", "");
+  settings.sort_kind = sort_by_extension;
+  entry_list list = scan_list();
+  ASSERT_EQ(list.size(), 2u);
+  ASSERT_NE(list[0].extension, nullptr);
+  EXPECT_EQ(*list[0].extension, L"html");
+
+  settings.sort_kind = sort_by_name;
+  settings.use_html_titles_for_links = 1;
+  settings.max_file_chars2 = 10;
+  list = scan_list();
+  ASSERT_EQ(list.size(), 2u);
+  EXPECT_EQ(list[0].name, L"page.html");
+  EXPECT_EQ(list[0].name_key, L"/WELCOME HOME");  // the key is taken before the "/" goes
+  ASSERT_NE(list[0].link_title, nullptr);
+  EXPECT_EQ(*list[0].link_title, L"Welco...me");
+  ASSERT_NE(list[1].link_title, nullptr);
+  EXPECT_EQ(*list[1].link_title, L"notes.txt");
+  EXPECT_EQ(list[1].name_key, L"NOTES.TXT");
+}
+
+TEST_F(ScanFolder, LinksAreFollowedButCyclesEnd) {
+  dir.write("real/file.txt", "abc");
+  fs::create_directory_symlink(dir.path() / "real", dir.path() / "alias");
+  fs::create_directory_symlink(dir.path(), dir.path() / "real" / "up");  // back to the top
+  fs::create_symlink(dir.path() / "real" / "file.txt", dir.path() / "link.txt");
+  fs::create_symlink(dir.path() / "nowhere", dir.path() / "dangling.txt");
+  entry_list list = scan_list();
+  names_t found;
+  for (const auto& entry : list.items) found.push_back(entry->folder_path() + entry->name);
+  std::sort(found.begin(), found.end());
+  EXPECT_EQ(found, (names_t{L"/alias/file.txt", L"/link.txt", L"/real/file.txt"}));
+  for (const auto& entry : list.items) EXPECT_EQ(entry->size, 3);
+}
+
+TEST_F(ScanFolder, NamesThatAreNotUtf8KeepTheirBytes) {
+  const std::string raw = "caf\xff\xfe.txt";
+  dir.write(raw, "x");
+  dir.write("sub\xff/inner.txt", "y");
+  entry_list list = scan_list();
+  ASSERT_EQ(list.size(), 2u);
+  EXPECT_EQ(to_native(list[1].name), raw);
+  EXPECT_EQ(to_native(list[0].folder_path()), "/sub\xff/");
+  EXPECT_TRUE(fs::exists(dir.path() / to_native(list[1].name)));
+}
+
+TEST_F(ScanFolder, UnreadableFolderIsPassedOver) {
+  dir.write("locked/secret.txt", "");
+  dir.write("open/visible.txt", "");
+  fs::permissions(dir.path() / "locked", fs::perms::none);
+  if (fs::exists(dir.path() / "locked" / "secret.txt"))
+    GTEST_SKIP() << "permissions do not block reading here (running as root)";
+  EXPECT_EQ(scan(), (names_t{L"/open/visible.txt"}));
+}
+
+TEST(ScanFolderPath, MakesFullPathsWithoutTrailingSeparators) {
+  EXPECT_EQ(scan_folder_path(L"/a/b/"), L"/a/b");
+  EXPECT_EQ(scan_folder_path(L"/a//./b/../c"), L"/a/c");
+  EXPECT_EQ(scan_folder_path(L"/"), L"/");
+  EXPECT_EQ(scan_folder_path(L"/.."), L"/");
+  EXPECT_TRUE(starts_with(scan_folder_path(L"rel"), L"/"));
+  EXPECT_TRUE(ends_with(scan_folder_path(L"rel"), L"/rel"));
+}
+
+}  // namespace
+}  // namespace tabulon

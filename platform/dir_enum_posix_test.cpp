@@ -1,0 +1,54 @@
+#ifndef _WIN32
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <filesystem>
+
+#include "base/wide_string.h"
+#include "platform/dir_enum.h"
+#include "platform/file_time.h"
+#include "tests/support/temp_dir.h"
+
+namespace tabulon {
+namespace {
+
+TEST(OpenFolder, ListsEveryEntryOnceInNameOrderWithStatTimes) {
+  testing::temp_dir dir;
+  dir.write("b.txt", "hello");
+  dir.write(".hidden", "");
+  dir.mkdir("a_folder");
+  open_folder folder;
+  ASSERT_TRUE(folder.open(from_native(dir.path().native())));
+  const std::vector<dir_item> items = folder.read_entries();
+  ASSERT_EQ(items.size(), 3u);
+  EXPECT_EQ(items[0].name, L".hidden");
+  EXPECT_EQ(items[1].name, L"a_folder");
+  EXPECT_TRUE(items[1].is_folder);
+  EXPECT_EQ(items[1].size, 0);
+  EXPECT_EQ(items[2].name, L"b.txt");
+  EXPECT_EQ(items[2].size, 5);
+
+  struct stat st;
+  ASSERT_EQ(::stat((dir.path() / "b.txt").c_str(), &st), 0);
+  EXPECT_EQ(items[2].modified_time, file_time_from_unix(st.st_mtim.tv_sec, st.st_mtim.tv_nsec));
+  EXPECT_GT(items[2].modified_time, 116444736000000000LL);  // after 1970 on the 1601 scale
+
+  open_folder child;
+  ASSERT_TRUE(child.open_child(folder, L"a_folder", L""));
+  EXPECT_NE(child.identity(), folder.identity());
+  EXPECT_FALSE(child.open_child(folder, L"b.txt", L""));  // a file is no folder
+  EXPECT_FALSE(child.is_open());
+  open_folder moved = std::move(folder);
+  EXPECT_TRUE(moved.is_open());
+  EXPECT_FALSE(folder.is_open());  // NOLINT(bugprone-use-after-move)
+}
+
+TEST(OpenFolder, MissingFolderFailsCleanly) {
+  open_folder folder;
+  EXPECT_FALSE(folder.open(L"/no/such/folder/anywhere"));
+  EXPECT_TRUE(folder.read_entries().empty());
+}
+
+}  // namespace
+}  // namespace tabulon
+#endif  // _WIN32
