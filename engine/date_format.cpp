@@ -1,0 +1,113 @@
+#include "engine/date_format.h"
+
+#include <cstdio>
+
+#include "base/wide_string.h"
+#include "platform/file_time.h"
+
+namespace tabulon {
+
+namespace {
+
+std::wstring printed(const char* format, int a, int b, int c) {
+  char buffer[96];
+  std::snprintf(buffer, sizeof buffer, format, a, b, c);
+  return std::wstring(buffer, buffer + std::char_traits<char>::length(buffer));
+}
+
+}  // namespace
+
+std::wstring format_date(int32_t year, int32_t month, int32_t day, int32_t style,
+                         std::wstring_view delimiter) {
+  if (style > 7) style = 7;
+  if (style < 0) style = 0;
+  const bool short_year = style == 0 || style == 1 || style == 4 || style == 5;
+  const int32_t y = (short_year && year >= 100) ? year % 100 : year;
+  // The backtick stands for the delimiter, which may be empty or long.
+  std::wstring text;
+  switch (style) {
+    case 0:
+      text = printed("%02d`%02d`%02d", month, day, y);
+      break;
+    case 1:
+      text = printed("%02d`%02d`%02d", day, month, y);
+      break;
+    case 2:
+      text = printed("%02d`%02d`%04d", month, day, y);
+      break;
+    case 3:
+      text = printed("%02d`%02d`%04d", day, month, y);
+      break;
+    case 4:
+      text = printed("%02d`%02d`%02d", y, month, day);
+      break;
+    case 5:
+      text = printed("%02d`%02d`%02d", y, day, month);
+      break;
+    case 6:
+      text = printed("%04d`%02d`%02d", y, month, day);
+      break;
+    default:
+      text = printed("%04d`%02d`%02d", y, day, month);
+      break;
+  }
+  replace_all(text, L"`", delimiter);
+  return text;
+}
+
+std::wstring format_date_of_seconds(int64_t seconds, int32_t style, std::wstring_view delimiter) {
+  const std::optional<local_fields> when = local_time_of(seconds);
+  if (!when) return format_date(0, 0, 0, style, delimiter);
+  return format_date(when->year, when->month, when->day, style, delimiter);
+}
+
+std::wstring format_time(int32_t hour, int32_t minute, int32_t second, int32_t style) {
+  if (style < 0 || style > 7) return {};
+  std::wstring suffix;
+  if (style < 4) {
+    suffix = hour < 12 ? L"&nbsp;am" : L"&nbsp;pm";
+    if (hour > 12) hour -= 12;
+  }
+  if (hour == 0) hour = 12;
+  static const char* const formats[] = {"%d:%02d", "%02d:%02d", "%d:%02d:%02d", "%02d:%02d:%02d",
+                                        "%d:%02d", "%02d:%02d", "%d:%02d:%02d", "%02d:%02d:%02d"};
+  return printed(formats[style], hour, minute, second) + suffix;
+}
+
+std::wstring format_date_time_cells(const build_settings& settings, const local_fields& when,
+                                    bool with_time, std::wstring_view time_cell_attributes) {
+  const script_template& script = settings.script;
+  std::wstring out = script[sec::date_before_text];
+  out +=
+      format_date(when.year, when.month, when.day, settings.date_dropdown, settings.euro_separator);
+  out += script[sec::date_after_text];
+  if (!with_time) return out;
+  out += L"</td><td align=\"right\"";
+  if (!time_cell_attributes.empty()) {
+    out += L' ';
+    out += time_cell_attributes;
+  }
+  out += L'>';
+  out += script[sec::time_before_text];
+  // format_time puts the am/pm suffix right after the numbers.
+  out += format_time(when.hour, when.minute, when.second, settings.time_dropdown);
+  out += script[sec::time_after_text];
+  out += L"&nbsp;";
+  return out;
+}
+
+std::wstring format_date_time_cells(const build_settings& settings, int64_t file_time,
+                                    bool with_time, std::wstring_view time_cell_attributes) {
+  local_fields zero;
+  zero.year = zero.month = zero.day = 0;
+  const std::optional<local_fields> when = local_fields_of_file_time(file_time);
+  return format_date_time_cells(settings, when ? *when : zero, with_time, time_cell_attributes);
+}
+
+void format_range_text(date_range& range, int32_t style, std::wstring_view delimiter) {
+  if (range.text.empty() || !range.start.time || !range.end.time || !range.valid) return;
+  range.display_text = format_date_of_seconds(*range.start.time, style, delimiter) + L" - " +
+                       format_date_of_seconds(*range.end.time, style, delimiter);
+}
+
+}  // namespace tabulon
