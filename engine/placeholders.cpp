@@ -1,0 +1,244 @@
+#include "engine/placeholders.h"
+
+#include "base/text_file.h"
+#include "base/wide_string.h"
+#include "engine/text_convert.h"
+#include "platform/path_rules.h"
+
+namespace tabulon {
+
+namespace {
+
+constexpr wchar_t kSeparator = native_path_style().separator;
+
+void replace(std::wstring& text, std::wstring_view from, std::wstring_view to) {
+  replace_all(text, from, to);
+}
+
+// Every occurrence of the root folder removed from a path. A root that is the
+// file-system root itself ("/") would take every separator out of the path,
+// so it removes nothing.
+std::wstring without_root(std::wstring path, std::wstring_view root) {
+  if (!root.empty() && root != std::wstring_view(&kSeparator, 1)) replace(path, root, L"");
+  return path;
+}
+
+std::wstring amp_only(std::wstring_view text) {
+  std::wstring out(text);
+  replace(out, L"&", L"&amp;");
+  return out;
+}
+
+std::wstring_view stem(std::wstring_view name) {
+  const size_t dot = name.rfind(L'.');
+  return dot == std::wstring_view::npos ? name : name.substr(0, dot);
+}
+
+std::wstring joined(std::wstring_view folder, std::wstring_view name) {
+  std::wstring path(folder);
+  if (!path.empty() && path.back() != kSeparator) path.push_back(kSeparator);
+  path += name;
+  return path;
+}
+
+bool try_read(const std::wstring& path, std::wstring& text) {
+  if (!read_whole_file(path, text)) return false;
+  replace(text, L"\r\n", L"\n");
+  return true;
+}
+
+// Where a marker of one form starts and ends in a text.
+struct marker_form {
+  std::wstring_view marker;
+  wchar_t end;
+};
+constexpr marker_form kForms[] = {{L"%%FILE", L'%'}, {L"~~FILE", L'~'}};
+
+// Expands the markers of `form` from `text`, nesting into included files
+// until the depth or the number of inclusions runs out. `name_of` turns the
+// name written in a marker into the name to look up.
+template <typename NameOf>
+void expand_markers(const build_settings& settings, std::wstring& text, int form,
+                    std::wstring_view folder, NameOf&& name_of, int depth, int& budget) {
+  const marker_form& f = kForms[form];
+  size_t cursor = 0;
+  while (true) {
+    const size_t pos = text.find(f.marker, cursor);
+    if (pos == std::wstring::npos) return;
+    const size_t name_begin = pos + f.marker.size();
+    size_t end = text.find(f.end, name_begin);
+    const size_t name_end = end == std::wstring::npos ? text.size() : end;
+    end = end == std::wstring::npos ? text.size() : end + 1;
+    std::wstring content;
+    if (depth < kMaxInclusionDepth && budget > 0) {
+      --budget;
+      content = read_included_file(
+          settings, name_of(std::wstring_view(text).substr(name_begin, name_end - name_begin)),
+          folder);
+      expand_markers(settings, content, form, folder, name_of, depth + 1, budget);
+    }
+    text.replace(pos, end - pos, content);
+    cursor = pos + content.size();
+  }
+}
+
+}  // namespace
+
+std::wstring expand_title(const build_settings& settings, std::wstring_view title_template) {
+  if (title_template.empty()) return {};
+  const std::wstring& p = settings.path;
+  std::wstring q = p;
+  // Where "/" already is the separator, a backslash belongs to a name and stays.
+  if (kSeparator == L'\\' && !settings.anchors_use_backslash) replace(q, L"\\", L"/");
+  q = escape_amp(settings, q);
+  replace(q, L"%20", L" ");
+  std::wstring out(title_template);
+  replace(out, L"%%DIR", dir_display(settings, q));
+  const size_t sep = p.rfind(kSeparator);
+  const std::wstring_view last =
+      sep == std::wstring::npos ? std::wstring_view(p) : std::wstring_view(p).substr(sep + 1);
+  replace(out, L"%%FOLDER", protect_markup(settings, last, false));
+  return out;
+}
+
+std::wstring expand_file_placeholders(const build_settings& settings, std::wstring_view text,
+                                      const file_entry& entry, std::wstring_view root_folder,
+                                      std::wstring_view root_prefix) {
+  if (text.empty()) return {};
+  const std::wstring& name = entry.name;
+  std::wstring out(text);
+  replace(out, L"%%FNAME%", escape_amp(settings, name));
+
+  std::wstring e = without_root(entry.folder_path(), root_folder) + name;
+  std::wstring e2 = e;
+  if (settings.full_pathname_links) e = give_drive_of_program_folder(e, settings.program_folder);
+  replace(e2, L"/", L"//");
+  replace(out, L"%%F_PATH_2SLASH%", protect_markup(settings, e2, true));
+  replace(out, L"%%F_PATH", protect_markup(settings, e, true));
+  replace(out, L"%%NO_EXT_FNAME%", stem_of(settings, name));
+  if (out.find(L"%%F") != std::wstring::npos) {
+    replace(out, L"%%F", link_text_of(settings, name));
+  }
+  replace(out, L"%%ROOT_FOLDER%", root_prefix);
+  replace(out, L"%%DIR", protect_markup(settings, dir_display(settings, settings.path), false));
+
+  const std::wstring_view sep(&kSeparator, 1);
+  std::wstring two = settings.path;
+  replace(two, sep, std::wstring(2, kSeparator));
+  if (two.empty() || two.back() != kSeparator) two.append(2, kSeparator);
+  if (settings.full_pathname_links) {
+    two = give_drive_of_program_folder(two, settings.program_folder);
+  }
+  replace(out, L"%%2SLASHDIR%", protect_markup(settings, two, true));
+
+  std::wstring forward = settings.path;
+  replace(forward, sep, L"//");
+  if (forward.empty() || forward.back() != L'/') forward += L"//";
+  if (settings.full_pathname_links) {
+    forward = give_drive_of_program_folder(forward, settings.program_folder);
+  }
+  replace(out, L"%%2FSLASHDIR%", protect_markup(settings, forward, true));
+  return out;
+}
+
+// Each placeholder takes its own number: "%%COLUMNS-1%" does not change the
+// value of a plain "%%COLUMNS%" elsewhere in the text.
+void expand_columns(std::wstring& text, int32_t column_count) {
+  constexpr std::wstring_view kColumns = L"%%COLUMNS";
+  size_t pos = 0;
+  while ((pos = text.find(kColumns, pos)) != std::wstring::npos) {
+    const size_t after = pos + kColumns.size();
+    int64_t n = 0;
+    size_t end = std::wstring::npos;  // the closing "%"
+    if (after < text.size() && text[after] == L'%') {
+      end = after;
+    } else if (after < text.size() && text[after] == L'-') {
+      end = text.find(L'%', after + 1);
+      if (end != std::wstring::npos) n = wide_atoi(text.substr(after + 1, end - after - 1));
+    }
+    if (end == std::wstring::npos) {
+      pos = after;  // not a placeholder: left as it is
+      continue;
+    }
+    const std::wstring value = to_wide(static_cast<int64_t>(column_count) - n);
+    text.replace(pos, end + 1 - pos, value);
+    pos += value.size();
+  }
+}
+
+std::wstring take_file_marker(std::wstring& text, int form) {
+  const marker_form& f = kForms[form == file_marker_tilde ? 1 : 0];
+  const size_t pos = text.find(f.marker);
+  if (pos == std::wstring::npos) return {};
+  const size_t name_begin = pos + f.marker.size();
+  text[name_begin - 1] = L'Z';
+  const size_t end = text.find(f.end, name_begin);
+  const size_t name_end = end == std::wstring::npos ? text.size() : end;
+  std::wstring name = text.substr(name_begin, name_end - name_begin);
+  text.erase(name_begin, end == std::wstring::npos ? std::wstring::npos : end + 1 - name_begin);
+  return name;
+}
+
+std::wstring read_included_file(const build_settings& settings, std::wstring_view name,
+                                std::wstring_view folder) {
+  const std::wstring file = with_native_separators(name, native_path_style());
+  const std::wstring_view here =
+      folder.empty() ? std::wstring_view(settings.program_folder) : folder;
+  std::wstring text;
+  if (file.find(kSeparator) != std::wstring::npos) {
+    // Given with a path: used as it stands (a relative path from the folder
+    // being written, which is where the page's own links start).
+    const std::wstring path =
+        is_absolute_path(file, native_path_style()) ? file : joined(here, file);
+    if (!try_read(path, text)) text.clear();
+    return text;
+  }
+  if (file.empty()) return {};
+  for (const std::wstring_view dir : {here, std::wstring_view(settings.script.folder),
+                                      std::wstring_view(settings.program_folder)}) {
+    if (dir.empty()) continue;
+    if (try_read(joined(dir, file), text)) return text;
+  }
+  return {};
+}
+
+void expand_file_markers(const build_settings& settings, std::wstring& text,
+                         std::wstring_view folder) {
+  int budget = kMaxInclusions;
+  expand_markers(
+      settings, text, file_marker_percent, folder,
+      [](std::wstring_view name) { return std::wstring(name); }, 0, budget);
+}
+
+void include_files(const build_settings& settings, std::wstring& text, const file_entry& entry,
+                   std::wstring_view root_folder) {
+  if (text.find(L"~~FILE") == std::wstring::npos) return;
+  const std::wstring_view sep(&kSeparator, 1);
+  std::wstring relative = entry.folder_path();
+  replace(relative, L"/", sep);
+  if (relative == sep) relative.clear();
+  // A full folder path starts at the root folder, which is removed whole; only
+  // a path below the base folder loses its leading separator.
+  const bool below_root =
+      !root_folder.empty() && root_folder != sep && starts_with(relative, root_folder);
+  if (!below_root && relative.size() >= 1 && relative[0] == kSeparator &&
+      (relative.size() == 1 || relative[1] != kSeparator)) {
+    relative.erase(0, 1);
+  }
+  relative = without_root(relative, root_folder);
+
+  const std::wstring stem_text = amp_only(stem(entry.name));
+  const std::wstring name_text = amp_only(entry.name);
+  auto name_of = [&](std::wstring_view written) {
+    std::wstring f(written);
+    replace(f, L"%%RELATIVE_PATH", relative);
+    replace(f, L"%%NO_EXT_FNAME%", stem_text);
+    replace(f, L"%%FNAME%", name_text);
+    replace(f, L"%%FOLDER", settings.path);
+    return amp_only(f);
+  };
+  int budget = kMaxInclusions;
+  expand_markers(settings, text, file_marker_tilde, settings.path, name_of, 0, budget);
+}
+
+}  // namespace tabulon
