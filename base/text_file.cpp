@@ -1,5 +1,9 @@
 #include "base/text_file.h"
 
+#include <filesystem>
+#include <system_error>
+
+#include "base/wide_string.h"
 #include "platform/file_open.h"
 
 namespace tabulon {
@@ -152,6 +156,10 @@ bool read_whole_file(std::wstring_view file_path, std::wstring& text) {
   text.clear();
   text_file file;
   if (file.open(file_path, text_read, text_detect) != text_ok) return false;
+  // One allocation up front: a file never has more characters than bytes.
+  std::error_code ec;
+  const auto bytes = std::filesystem::file_size(to_native(file_path), ec);
+  if (!ec && bytes < (uintmax_t{1} << 32)) text.reserve(static_cast<size_t>(bytes));
   std::wstring line;
   bool first = true;
   while (file.read_line(line) == text_ok) {

@@ -196,6 +196,8 @@ TEST(TextFile, MissingFilesAndClosedObjects) {
   EXPECT_TRUE(line.empty());
   EXPECT_EQ(f.write_text(L"x"), -2);
   EXPECT_EQ(f.open(wide(dir.path() / "no" / "such" / "dir.txt"), text_write, text_utf8), -2);
+  EXPECT_EQ(f.open(wide(dir.path()), text_read, text_detect), -2);  // a folder is no text file
+  EXPECT_EQ(f.open(wide(dir.path()), text_write, text_utf8), -2);
   EXPECT_EQ(f.close(), 0);
   EXPECT_EQ(f.close(), 0);
 
@@ -210,8 +212,8 @@ TEST(TextFile, ReadWholeFileJoinsLinesAndHandlesLongLines) {
   ASSERT_TRUE(read_whole_file(wide(dir.write("a.txt", "one\r\ntwo\r\n\r\nthree\r\n")), text));
   EXPECT_EQ(text, L"one\ntwo\n\nthree");
 
-  // A 3 MB line in UTF-16BE with a small buffer, then a short one.
-  const std::wstring long_line(3 << 20, L'\u00E9');
+  // A line of over a million characters in UTF-16BE, then a short one.
+  const std::wstring long_line((1 << 20) + 123, L'\u00E9');
   written(dir, long_line + L"\nend", text_utf16be);
   ASSERT_TRUE(read_whole_file(wide(dir.path() / "out.txt"), text));
   EXPECT_EQ(text, long_line + L"\nend");
