@@ -1,5 +1,7 @@
 #include "ui/language_file.h"
 
+#include <algorithm>
+
 #include "base/markup.h"
 #include "base/text_file.h"
 #include "base/wide_string.h"
@@ -91,13 +93,21 @@ std::wstring resolve_language_path(std::wstring_view name, std::wstring_view pro
   return absolute ? path : std::wstring(program_folder) + path;
 }
 
-std::optional<message_record> apply_language_file(const build_settings& settings,
+void copy_month_names(const interface_text_table& table, build_settings& settings) {
+  const auto months = table.month_names();
+  if (settings.month_words.size() < months.size()) settings.month_words.resize(months.size());
+  std::copy(months.begin(), months.end(), settings.month_words.begin());
+}
+
+std::optional<message_record> apply_language_file(build_settings& settings,
                                                   interface_text_table& table) {
   if (settings.language_file.empty()) return std::nullopt;
   const std::wstring path = resolve_language_path(settings.language_file, settings.program_folder);
   std::wstring xml;
   if (!read_whole_file(path, xml)) xml.clear();
-  return apply_language_text(xml, path, table);
+  auto message = apply_language_text(xml, path, table);
+  if (!message) copy_month_names(table, settings);
+  return message;
 }
 
 std::optional<message_record> load_language_choice(build_settings& settings,
@@ -112,6 +122,7 @@ std::optional<message_record> load_language_choice(build_settings& settings,
 
 void restore_english_defaults(build_settings& settings, interface_text_table& table) {
   table.restore_english();
+  copy_month_names(table, settings);
   settings.language_file.clear();
 }
 

@@ -31,10 +31,15 @@ std::optional<message_record> apply_language_text(std::wstring_view xml,
                                                   interface_text_table& table);
 
 // Reads and applies the file named by `settings.language_file`, taken relative
-// to `settings.program_folder`. Does nothing and returns nothing when the name
-// is empty. A file that cannot be read is reported like one that does not parse.
-std::optional<message_record> apply_language_file(const build_settings& settings,
+// to `settings.program_folder`, and copies the month names into the first
+// twelve `settings.month_words`, which dates on pages use. Does nothing and
+// returns nothing when the name is empty. A file that cannot be read is
+// reported like one that does not parse.
+std::optional<message_record> apply_language_file(build_settings& settings,
                                                   interface_text_table& table);
+
+// Copies the table's month names into the first twelve `month_words`.
+void copy_month_names(const interface_text_table& table, build_settings& settings);
 
 // The full path of a language file name: "\" is read as the folder separator;
 // a relative name is completed in `program_folder` (which ends in a separator).
@@ -48,7 +53,8 @@ std::optional<message_record> load_language_choice(build_settings& settings,
                                                    std::wstring_view chosen_path,
                                                    interface_text_table& table);
 
-// "Restore english defaults": every built-in text back, no language file.
+// "Restore english defaults": every built-in text back (month names included),
+// no language file.
 void restore_english_defaults(build_settings& settings, interface_text_table& table);
 
 }  // namespace tabulon

@@ -110,6 +110,19 @@ TEST(LanguageFile, FilesAreFoundInTheProgramFolder) {
   EXPECT_FALSE(apply_language_file(settings, table).has_value());
   EXPECT_EQ(table.text(ui_text::tree_license), L"Lizenz");
 
+  // Month names reach the dates of pages; the unit words after them stay.
+  dir.write("Translations/m.xml",
+            "<all><file_info><app>tabulon</app></file_info>"
+            "<other><months><March>M\xC3\xA4rz</March></months></other></all>");
+  settings.language_file = L"Translations/m.xml";
+  const size_t words = settings.month_words.size();
+  EXPECT_FALSE(apply_language_file(settings, table).has_value());
+  EXPECT_EQ(settings.month_words[2], table.month_names()[2]);
+  EXPECT_EQ(settings.month_words[3], L"April");
+  EXPECT_EQ(settings.month_words.size(), words);
+  restore_english_defaults(settings, table);
+  EXPECT_EQ(settings.month_words[2], L"March");
+
   settings.language_file = L"Translations/missing.xml";
   const auto message = apply_language_file(settings, table);
   ASSERT_TRUE(message.has_value());
