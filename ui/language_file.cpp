@@ -51,6 +51,32 @@ void read_item(CMarkup& doc, const interface_text_item& item, interface_text& ta
   doc.leave();
 }
 
+// XML's default encoding is UTF-8, and many editors save it without a byte
+// order mark; read_whole_file would take such a file as ANSI and garble every
+// accented letter. So a file without a mark that is valid UTF-8 is read as
+// UTF-8; any other file is read as read_whole_file detects it.
+bool read_language_file(const std::wstring& path, std::wstring& text) {
+  text.clear();
+  {
+    text_file probe;
+    if (probe.open(path, text_read, text_detect) != text_ok) return false;
+    if (probe.encoding != text_ansi) return read_whole_file(path, text);
+  }
+  text_file file;
+  if (file.open(path, text_read, text_utf8) != text_ok) return false;
+  std::wstring line;
+  bool first = true;
+  while (file.read_line(line) == text_ok) {
+    if (!first) text.push_back(L'\n');
+    text.append(line);
+    first = false;
+  }
+  // The UTF-8 reader keeps an invalid byte as U+DC80 + byte: not UTF-8 after all.
+  const bool valid =
+      std::none_of(text.begin(), text.end(), [](wchar_t c) { return c >= 0xDC80 && c <= 0xDCFF; });
+  return valid || read_whole_file(path, text);
+}
+
 }  // namespace
 
 std::optional<message_record> apply_language_text(std::wstring_view xml,
@@ -104,7 +130,7 @@ std::optional<message_record> apply_language_file(build_settings& settings,
   if (settings.language_file.empty()) return std::nullopt;
   const std::wstring path = resolve_language_path(settings.language_file, settings.program_folder);
   std::wstring xml;
-  if (!read_whole_file(path, xml)) xml.clear();
+  if (!read_language_file(path, xml)) xml.clear();
   auto message = apply_language_text(xml, path, table);
   if (!message) copy_month_names(table, settings);
   return message;
