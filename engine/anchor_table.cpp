@@ -6,19 +6,13 @@
 #include "engine/column_arrange.h"
 #include "engine/file_entry.h"
 #include "engine/match_lookup.h"
+#include "engine/placeholders.h"
 #include "engine/text_convert.h"
 #include "platform/path_rules.h"
 
 namespace tabulon {
 
 namespace {
-
-// ---- Stand-in until the entry placeholders land ----
-std::wstring expand_file_placeholders(const build_settings&, const std::wstring& code,
-                                      const file_entry&, const std::wstring&) {
-  return code;
-}
-// ---- end of stand-in ----
 
 constexpr std::wstring_view kMarker = L"INSERT_FOLDER_ANCHORS";
 
@@ -47,7 +41,8 @@ std::wstring matched(const anchor_table_request& rq, match_list list, const anch
   entry.name = a.folder->entry_name;
   entry.name_key = a.folder->entry_name_key;
   entry.folder = make_entry_folder(a.folder->entry_folder_path);
-  return expand_file_placeholders(s, code, entry, rq.root_prefix);
+  const std::wstring& root = rq.root_folder.empty() ? s.path : rq.root_folder;
+  return expand_file_placeholders(s, code, entry, root, rq.root_prefix);
 }
 
 // Column-wise order through the entry list arrangement: each anchor rides on

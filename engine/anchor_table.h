@@ -52,6 +52,7 @@ struct anchor_table_request {
   const std::vector<recorded_folder>* folders = nullptr;
   build_progress* progress = nullptr;  // may be null
   std::wstring root_prefix;            // "../" repeats of the page, for entry placeholders
+  std::wstring root_folder;  // the build's root folder for entry placeholders; empty: `path`
   page_section_expander expand_page_section;
 };
 
