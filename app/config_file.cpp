@@ -3,6 +3,7 @@
 #include <array>
 
 #include "base/wide_string.h"
+#include "engine/date_format.h"
 #include "engine/range_parse.h"
 #include "engine/sort_spec.h"
 #include "platform/path_rules.h"
@@ -97,8 +98,7 @@ void read_preferences(build_settings& s, const config_context& context, bool lan
 // the date style and that delimiter.
 void finish_date_range(build_settings& s) {
   s.dates.separator = s.euro_separator;
-  // Display text: format_range_text(s.dates, s.date_dropdown, s.euro_separator)
-  // belongs here once the value formatting is wired in.
+  format_range_text(s.dates, s.date_dropdown, s.euro_separator);
 }
 
 }  // namespace

@@ -139,6 +139,8 @@ TEST(ConfigRead, KeywordsFlagsAndDerivedFields) {
   EXPECT_EQ(s.sizes.min, 1048576);
   EXPECT_TRUE(s.dates.valid);
   EXPECT_EQ(s.dates.separator, L".");
+  EXPECT_NE(s.dates.display_text.find(L" - "), std::wstring::npos);
+  EXPECT_NE(s.dates.display_text.find(L'.'), std::wstring::npos) << "shown with the delimiter";
   EXPECT_EQ(s.recursive_build_single_file, 0) << "the older key is overridden";
   EXPECT_EQ(s.custom_html_filename, L"Scripts/tan.txt");
   EXPECT_EQ(s.version, L"tabulon v4.87");
