@@ -1,0 +1,148 @@
+// Times whole builds on a generated tree of 200,000 files in 10,000 folders
+// and compares them with the cost of merely listing the tree.
+//
+//   bench_build [FOLDER] [FILES] [FOLDERS]
+//
+// FOLDER (default: a new folder under /tmp) receives the tree; it is reused
+// when it already holds one. Every program runs once on the warm tree:
+//   floor        find DIR -type f -printf '%s %T@ %p\n' > /dev/null
+//   all-in-one   tabulon, one page with sizes and dates for the whole tree
+//   per-folder   tabulon, one page in every folder
+//   tree         tree -H . -s -D -o OUT DIR (skipped when tree is missing)
+// Each time is printed with its ratio to the floor, and the builds with their
+// peak memory (resident set size) in total and per file.
+#include <fcntl.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+struct run_result {
+  double seconds = 0;
+  long peak_kb = 0;
+  int status = -1;
+};
+
+run_result run(const std::vector<std::string>& args, const std::string& out_file = "/dev/null") {
+  const auto start = std::chrono::steady_clock::now();
+  const pid_t pid = fork();
+  if (pid == 0) {
+    const int out = open(out_file.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    if (out >= 0) dup2(out, 1);
+    std::vector<char*> argv;
+    for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
+    argv.push_back(nullptr);
+    execvp(argv[0], argv.data());
+    _exit(127);
+  }
+  int status = 0;
+  rusage usage{};
+  wait4(pid, &status, 0, &usage);
+  run_result r;
+  r.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  r.peak_kb = usage.ru_maxrss;
+  r.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  return r;
+}
+
+void make_tree(const fs::path& root, int files, int folders) {
+  // Ten top folders, each with subfolders two levels deep, names of mixed length.
+  std::vector<fs::path> dirs;
+  for (int d = 0; d < folders; ++d) {
+    fs::path p = root / ("top" + std::to_string(d % 10));
+    if (d >= 10) p /= "group " + std::to_string((d / 10) % 100);
+    if (d >= 1000) p /= "leaf_" + std::to_string(d);
+    dirs.push_back(p);
+  }
+  for (const fs::path& p : dirs) fs::create_directories(p);
+  const char* kinds[] = {".txt", ".jpg", ".pdf", ".html", ".tar.gz", ".mp3"};
+  for (int i = 0; i < files; ++i) {
+    const fs::path file =
+        dirs[i % dirs.size()] / ("file " + std::to_string(i) + "-report" + kinds[i % 6]);
+    std::ofstream(file) << std::string(static_cast<size_t>(i % 3000), 'x');
+  }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const int files = argc > 2 ? std::atoi(argv[2]) : 200000;
+  const int folders = argc > 3 ? std::atoi(argv[3]) : 10000;
+  const fs::path work =
+      argc > 1 ? fs::path(argv[1]) : fs::temp_directory_path() / "tabulon-bench-build";
+  const fs::path tree = work / "tree";
+  const fs::path program = fs::canonical("/proc/self/exe").parent_path().parent_path() / "tabulon";
+  if (!fs::exists(program)) {
+    std::fprintf(stderr, "bench_build: %s not found\n", program.c_str());
+    return 1;
+  }
+  if (!fs::exists(tree / "top0")) {
+    std::printf("generating %d files in %d folders under %s ...\n", files, folders, tree.c_str());
+    fs::remove_all(tree);
+    make_tree(tree, files, folders);
+  }
+  // Pages of an earlier run would be listed as files.
+  for (const auto& e : fs::recursive_directory_iterator(tree))
+    if (e.path().filename() == "index.html") fs::remove(e.path());
+
+  const std::string find_format = "%s %T@ %p\n";
+  run({"find", tree.string(), "-type", "f", "-printf", find_format});  // warm the caches
+  const run_result floor = run({"find", tree.string(), "-type", "f", "-printf", find_format});
+
+  auto config = [&](const std::string& name, const std::string& lines) {
+    const fs::path path = work / name;
+    std::ofstream(path) << "[TABULON]\npath=" << tree.string()
+                        << "\ncustom_html_filename=Scripts/blue_white_border.txt\n"
+                           "charset=UTF_8\nskip_files=index.html\ninclude_filesize=TRUE\n"
+                           "include_date=TRUE\nfile_columns2=1\nfolder_columns2=4\n"
+                        << lines;
+    return path.string();
+  };
+  const std::string all_in_one =
+      config("all_in_one.init", "recursive_build=TRUE\nrecursive_build_single_file=FALSE\n");
+  const std::string per_folder = config("per_folder.init",
+                                        "recursive_build=TRUE\nrecursive_build_single_file=TRUE\n"
+                                        "include_subfolders=TRUE\n");
+
+  const run_result one = run({program.string(), all_in_one});
+  const auto one_size = fs::exists(tree / "index.html") ? fs::file_size(tree / "index.html") : 0;
+  fs::remove(tree / "index.html");
+  const run_result each = run({program.string(), per_folder});
+  for (const auto& e : fs::recursive_directory_iterator(tree))
+    if (e.path().filename() == "index.html") fs::remove(e.path());
+
+  run_result tree_run;
+  const bool have_tree = fs::exists("/usr/bin/tree");
+  if (have_tree)
+    tree_run =
+        run({"tree", "-H", ".", "-s", "-D", "-o", (work / "tree.html").string(), tree.string()});
+
+  std::printf("%-12s %9s %9s %12s %10s\n", "run", "seconds", "x floor", "peak MB", "B/file");
+  auto line = [&](const char* name, const run_result& r, bool memory) {
+    std::printf("%-12s %9.3f %9.2f", name, r.seconds, r.seconds / floor.seconds);
+    if (memory) std::printf(" %12.1f %10.0f", r.peak_kb / 1024.0, r.peak_kb * 1024.0 / files);
+    std::printf("%s\n", r.status == 0 ? "" : "   (failed)");
+  };
+  line("floor", floor, false);
+  line("all-in-one", one, true);
+  line("per-folder", each, true);
+  if (have_tree)
+    line("tree", tree_run, true);
+  else
+    std::printf("tree         skipped (install the Debian package tree)\n");
+  std::printf("all-in-one page: %.1f MB\n", one_size / 1048576.0);
+  std::printf(
+      "targets: all-in-one <= 1.5x floor, per-folder <= 3x floor, all-in-one < 1024 B/file\n");
+  return 0;
+}

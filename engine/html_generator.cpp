@@ -1,0 +1,140 @@
+#include "engine/html_generator.h"
+
+#include "base/wide_string.h"
+#include "engine/folder_skip.h"
+#include "engine/page_paths.h"
+#include "platform/dir_enum.h"
+#include "platform/path_rules.h"
+
+namespace tabulon {
+
+html_generator::html_generator(build_settings& settings_record) : settings(&settings_record) {
+  scan.settings = settings;
+}
+
+html_generator::~html_generator() = default;
+
+bool html_generator::folder_is_skipped(const std::wstring& folder) const {
+  return tabulon::folder_is_skipped(*settings, folder);
+}
+
+int html_generator::build_from_root(build_progress* observer) {
+  settings->recursion_root = settings->path;
+  return build(observer);
+}
+
+int html_generator::build(build_progress* observer) {
+  build_settings& s = *settings;
+  if (s.path.empty()) return 0;
+  if (folder_is_skipped(s.path)) return 0;
+
+  pages_written = 0;
+  progress = observer;
+  if (progress) reset_for_build(*progress);
+  scan.progress = progress;
+
+  if (!s.custom_html_filename.empty())
+    s.custom_html_filename = resolve_in_program_folder(s.custom_html_filename, s.program_folder);
+
+  all_in_one = s.recursive_build && !s.recursive_build_single_file;
+  one_per_folder = s.recursive_build && s.recursive_build_single_file;
+  scan.all_in_one = all_in_one;
+  scan.base_folder.clear();
+  start_folder = s.path;
+  if (scan.root_folder.empty()) scan.root_folder = s.path;
+
+  if (!one_per_folder) {
+    write_page(s.path);
+    return pages_written;
+  }
+
+  const std::wstring kept_path = s.path;
+  const int32_t kept_include_subfolders = s.include_subfolders;
+  const int32_t kept_supress_parent_link = s.supress_parent_link;
+  if (s.force_framed_settings) {
+    s.include_subfolders = 1;
+    s.supress_parent_link = 0;
+  }
+  const std::wstring kept_link_target = s.folder_link_target;
+  folder_link_file = s.recurse_link_folders_to_default_filename ? s.output_filename : L"";
+  if (s.multi_recurse_skip_root) skip_next_page = true;
+
+  const std::wstring kept_title = s.title;
+  const std::wstring root = s.path;
+  set_walk_title(root, root);
+
+  int depth = 0;
+  walk_branch(depth);
+
+  s.title = kept_title;
+  s.folder_link_target = kept_link_target;
+  s.include_subfolders = kept_include_subfolders;
+  s.supress_parent_link = kept_supress_parent_link;
+  folder_link_file.clear();
+  skip_next_page = false;
+  s.path = kept_path;
+  return pages_written;
+}
+
+// The title of a folder's page in a one-file-per-folder build. "DEFAULT"
+// leaves the configured title (and its placeholders) alone.
+void html_generator::set_walk_title(const std::wstring& folder, const std::wstring& root) {
+  build_settings& s = *settings;
+  switch (s.multi_recurse_title) {
+    case title_qualified:
+      s.title = folder;
+      break;
+    case title_default:
+      break;
+    case title_folder:
+      s.title = folder_own_name(folder);
+      break;
+    case title_relative:
+      s.title = relative_to_root(folder, root);
+      break;
+    default:
+      s.title.clear();
+      break;
+  }
+}
+
+void html_generator::walk_branch(int& depth) {
+  build_settings& s = *settings;
+  const std::wstring folder = s.path;
+  const std::wstring folder_title = s.title;
+  if (progress && progress->cancelled) return;
+
+  ++depth;
+  if (progress) {
+    progress->current_folder = folder;
+    if (notify(*progress)) return;
+  }
+  write_page(folder);
+  if (progress && progress->cancelled) return;
+
+  open_folder here;
+  if (!here.open(folder)) return;
+  // A link back to a folder already on the path would loop for ever.
+  for (const folder_identity& id : walk_path_)
+    if (id == here.identity()) return;
+  walk_path_.push_back(here.identity());
+  const std::wstring root = start_folder;
+  for (const dir_item& item : here.read_entries()) {
+    if (!item.is_folder || starts_with(item.name, L".")) continue;
+    const std::wstring child = join_path(folder, item.name);
+    open_folder probe;
+    if (!probe.open_child(here, item.name, child)) continue;  // cannot be entered
+    set_walk_title(child, root);
+    s.path = child;
+    if (!folder_is_skipped(child) && (s.max_search_depth2 == 0 || s.max_search_depth2 >= depth)) {
+      walk_branch(depth);
+      --depth;
+    }
+    if (progress && progress->cancelled) break;
+  }
+  walk_path_.pop_back();
+  s.path = folder;
+  s.title = folder_title;
+}
+
+}  // namespace tabulon

@@ -1,0 +1,144 @@
+// The end of a page (summary, /END, closing tags) and write_page itself:
+// preparation, the pieces in order, the final replacements and the file.
+#include "base/wide_string.h"
+#include "engine/anchor_table.h"
+#include "engine/date_format.h"
+#include "engine/page_paths.h"
+#include "engine/page_state.h"
+#include "engine/pattern_list.h"
+#include "engine/script_loader.h"
+#include "engine/size_format.h"
+#include "engine/summary_format.h"
+
+namespace tabulon {
+
+namespace {
+
+// Steps that come before any text of the page.
+void prepare_page(page_state& page) {
+  html_generator& gen = page.gen;
+  build_settings& s = page.s;
+
+  gen.last_output_path.clear();
+  auto clamp = [](int32_t& columns) {
+    if (columns >= 21) columns = 20;
+    if (columns < 1) columns = 1;  // a count of 0 would leave every row unfinished
+  };
+  clamp(s.file_columns2);
+  clamp(s.folder_columns2);
+  clamp(s.anchor_columns2);
+
+  if (s.reload_script) {
+    load_script(s.script, s.custom_html_filename, s.program_folder);
+    apply_file_table_elements(s.script, s.use_file_table_script_elements != 0);
+  }
+  const std::wstring& anchor = s.script[sec::anchor];
+  if (!anchor.empty() && (anchor.find(L"%%ANCHOR_TOTAL_SIZE%") != std::wstring::npos ||
+                          anchor.find(L"%%ANCHOR_TOTAL_FILES%") != std::wstring::npos))
+    s.anchor_totals_needed = 1;
+
+  const std::wstring& doctype = s.script[sec::doctype];
+  const bool xhtml_code = s.doctype == doctype_xhtml_transitional ||
+                          s.doctype == doctype_xhtml_strict || s.doctype == doctype_html_5;
+  if (doctype.find(L"XHTML") != std::wstring::npos) {
+    if (!xhtml_code) s.doctype = doctype_xhtml_transitional;
+  } else if (doctype.find(L" HTML") != std::wstring::npos && xhtml_code) {
+    s.doctype = doctype_html_strict;
+  }
+
+  if (!gen.folder_link_file.empty()) {
+    s.script[sec::folder_file_link] = gen.folder_link_file;
+    s.folder_link_target = gen.folder_link_file;
+  }
+  rebuild_pattern_lists(gen.scan);
+  gen.page_text.clear();
+}
+
+}  // namespace
+
+void write_page_end(page_state& page) {
+  build_settings& s = page.s;
+  std::wstring& t = page.gen.page_text;
+  t += expand_page_section(page, s.script[sec::before_summary], page_section_kind::other, -1, true);
+  s.file_columns2 = page.kept_file_columns;
+  if (s.include_summary) t += L"%%SUMMARY";
+  if (build_progress* progress = page.gen.progress) {
+    progress->phase = 2;
+    progress->rows_done = progress->rows_total;
+    notify(*progress);
+  }
+  t += expand_page_section(page, s.script[sec::end], page_section_kind::other, -1, true);
+  t += L"\n\n</body>\n</html>";
+}
+
+bool html_generator::write_page(const std::wstring& page_folder) {
+  if (skip_next_page) {
+    skip_next_page = false;
+    return false;
+  }
+  build_settings& s = *settings;
+  page_state page(*this, page_folder);
+  page.kept_file_columns = s.file_columns2;
+  if (progress) {
+    ++progress->pages;
+    progress->rows_done = 0;
+    progress->rows_total = 0;
+  }
+  scan.settings = settings;
+  scan.progress = progress;
+  scan.all_in_one = all_in_one;
+
+  auto abandon = [&]() {
+    page_text.clear();
+    s.file_columns2 = page.kept_file_columns;
+    framed_page = false;
+    if (progress) progress->phase = 0;
+    return false;
+  };
+
+  prepare_page(page);
+  // The page's bytes are produced in the encoding the prepared settings ask for.
+  page.out = page_output(s.charset);
+  compute_page_values(page);
+  write_head(page);
+  write_folder_table(page);
+  page.flush_text();
+  if (!write_file_table(page)) return abandon();
+  write_page_end(page);
+  page.flush_text();
+
+  const bool has_content = page.file_count > 0 || page.folder_table_written || framed_page;
+  if (!has_content) return abandon();
+
+  anchor_table_request request;
+  request.settings = settings;
+  request.folders = &page.recorded;
+  request.progress = progress;
+  request.root_prefix = page.root_prefix;
+  request.expand_page_section = [&page](const std::wstring& text, int32_t columns) {
+    return expand_page_section(page, text, page_section_kind::other, columns, false);
+  };
+  const anchor_table_result anchors = build_anchor_table(request);
+  if (anchors.cancelled) return abandon();
+  page.out.replace_all(L"INSERT_FOLDER_ANCHORS", anchors.text);
+
+  if (page.out.contains(L"%%SUMMARY"))
+    page.out.replace_all(L"%%SUMMARY", format_summary(s, page.folder_count, page.file_count,
+                                                      static_cast<int64_t>(page.total_size)));
+  page.out.replace_all(L"%%TOTAL_FILES%", group_digits(s, std::to_wstring(page.file_count), false));
+  page.out.replace_all(L"%%TOTAL_FOLDERS%",
+                       group_digits(s, std::to_wstring(page.folder_count), false));
+  page.out.replace_all(L"%%TOTAL_FILE_SIZE%",
+                       format_size_cell(s, static_cast<int64_t>(page.total_size)));
+
+  const std::wstring output = output_path_of(page_folder, s.output_filename, s.program_folder);
+  framed_page = false;
+  if (progress) progress->phase = 0;
+  if (!page.out.write_to(output, &last_error)) return false;
+  last_output_path = output;
+  ++pages_written;
+  written_files.push_back(output);
+  return true;
+}
+
+}  // namespace tabulon

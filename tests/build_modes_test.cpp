@@ -1,0 +1,118 @@
+// End to end: which pages each build mode writes, and what the exit status
+// and standard error say about it.
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "tests/support/build_fixture.h"
+
+namespace tabulon::testing {
+namespace {
+
+const std::string kPerFolder = "recursive_build=TRUE\nrecursive_build_single_file=TRUE\n";
+
+class BuildModes : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    f.file("top.txt");
+    f.file("a/a1.txt");
+    f.file("a/deep/d1.txt");
+    f.file("skip/s1.txt");
+    f.file("skip/below/s2.txt");
+    f.file(".hidden/h.txt");
+  }
+  build_fixture f;
+};
+
+TEST_F(BuildModes, OneFilePerFolderWritesEveryPageButSkippedBranches) {
+  const auto result = f.build(kPerFolder + "skip_folders=" + (f.root() / "skip").string() + "\n");
+  ASSERT_EQ(result.exit_status, 0) << result.err;
+  EXPECT_TRUE(f.has_page());
+  EXPECT_TRUE(f.has_page("a/index.html"));
+  EXPECT_TRUE(f.has_page("a/deep/index.html"));
+  EXPECT_FALSE(f.has_page("skip/index.html"));
+  EXPECT_FALSE(f.has_page("skip/below/index.html"));
+  EXPECT_FALSE(f.has_page(".hidden/index.html"));
+}
+
+TEST_F(BuildModes, DepthLimitOneStopsBelowTheDirectSubfolders) {
+  ASSERT_EQ(f.build(kPerFolder + "max_search_depth2=1\n").exit_status, 0);
+  EXPECT_TRUE(f.has_page());
+  EXPECT_TRUE(f.has_page("a/index.html"));
+  EXPECT_TRUE(f.has_page("skip/index.html"));
+  EXPECT_FALSE(f.has_page("a/deep/index.html"));
+  EXPECT_FALSE(f.has_page("skip/below/index.html"));
+}
+
+TEST_F(BuildModes, SkipRootWritesNoPageInTheRoot) {
+  ASSERT_EQ(f.build(kPerFolder + "multi_recurse_skip_root=TRUE\n").exit_status, 0);
+  EXPECT_FALSE(f.has_page());
+  EXPECT_TRUE(f.has_page("a/index.html"));
+}
+
+TEST_F(BuildModes, FolderLinksPointAtTheSubfoldersPage) {
+  ASSERT_EQ(f.build(kPerFolder + "output_filename=list.html\n").exit_status, 0);
+  const std::string page = f.page("list.html");
+  EXPECT_NE(page.find("href=\"a/list.html\""), std::string::npos) << page;
+  EXPECT_NE(f.page("a/list.html").find("href=\"deep/list.html\""), std::string::npos);
+  EXPECT_NE(f.page("a/list.html").find("href=\"../list.html\""), std::string::npos);
+}
+
+TEST_F(BuildModes, AllLinksInOneFileListsTheWholeBranchInTheRootPage) {
+  ASSERT_EQ(f.build("recursive_build=TRUE\nrecursive_build_single_file=FALSE\n").exit_status, 0);
+  EXPECT_FALSE(f.has_page("a/index.html"));
+  const std::string page = f.page();
+  for (const char* link : {"href=\"top.txt\"", "href=\"a/a1.txt\"", "href=\"a/deep/d1.txt\"",
+                           "href=\"skip/below/s2.txt\""})
+    EXPECT_NE(page.find(link), std::string::npos) << link;
+  EXPECT_EQ(page.find("h.txt"), std::string::npos);
+}
+
+TEST(BuildResult, AnEmptyFolderWritesNoPageAndFails) {
+  build_fixture f;
+  const auto result = f.build("recursive_build=FALSE\n");
+  EXPECT_EQ(result.exit_status, 1);
+  EXPECT_FALSE(f.has_page());
+  EXPECT_NE(result.err.find("no page was written"), std::string::npos) << result.err;
+  EXPECT_EQ(std::count(result.err.begin(), result.err.end(), '\n'), 1);
+}
+
+TEST(BuildResult, AFolderWithOnlyAParentLinkStillGetsAPage) {
+  build_fixture f;
+  f.folder("empty");
+  const auto result = f.build("recursive_build=FALSE\nsupress_parent_link=FALSE\npath=" +
+                              (f.root() / "empty").string() + "\n");
+  EXPECT_EQ(result.exit_status, 0) << result.err;
+  EXPECT_TRUE(f.has_page("empty/index.html"));
+}
+
+TEST(BuildResult, AMissingRootFolderIsReported) {
+  build_fixture f;
+  const auto result = f.build("path=" + (f.root() / "nowhere").string() + "\n");
+  EXPECT_EQ(result.exit_status, 1);
+  EXPECT_NE(result.err.find("does not exist"), std::string::npos) << result.err;
+}
+
+TEST(BuildResult, OutputNameWithAFolderIsTakenFromTheProgramFolder) {
+  build_fixture f;
+  f.file("a.txt");
+  const std::string folder = "page-output-test-" + std::to_string(std::random_device{}());
+  const auto target = tabulon_exe().parent_path() / folder / "out.html";
+  std::filesystem::create_directories(target.parent_path());
+  const auto result = f.build("recursive_build=FALSE\noutput_filename=" + folder + "/out.html\n");
+  EXPECT_EQ(result.exit_status, 0) << result.err;
+  EXPECT_NE(read_bytes(target).find("href=\"a.txt\""), std::string::npos);
+  std::filesystem::remove_all(target.parent_path());
+}
+
+TEST(BuildResult, AFramedBuildWithoutItsFramesetScriptWritesNothing) {
+  build_fixture f;
+  f.file("a.txt");
+  const auto result = f.build("recursive_build=TRUE\nbuild_framed_site=TRUE\nframeset_file=" +
+                              (f.dir().path() / "missing.txt").string() + "\n");
+  EXPECT_EQ(result.exit_status, 1);
+  EXPECT_FALSE(f.has_page());
+}
+
+}  // namespace
+}  // namespace tabulon::testing
