@@ -49,6 +49,14 @@ std::filesystem::path fs_path(const std::wstring& file) {
 #endif
 }
 
+std::wstring wide_path(const std::filesystem::path& p) {
+#ifdef _WIN32
+  return p.wstring();
+#else
+  return from_native(p.string());
+#endif
+}
+
 std::wstring errno_text(int err) {
   return err ? utf8_to_wide(std::strerror(err)) : std::wstring(L"cannot be opened");
 }
@@ -219,30 +227,39 @@ bool ini_store::save(const std::wstring& file, std::wstring* error) const {
     return false;
   }
   // Written beside the target and renamed over it, so an interrupted save never
-  // leaves a truncated configuration behind.
+  // leaves a truncated configuration behind. A link is followed, so the file it
+  // names is replaced and the link stays; the file keeps its permissions.
+  std::error_code ec;
+  std::filesystem::path real = fs_path(target);
+  if (std::filesystem::is_symlink(real, ec)) {
+    const auto resolved = std::filesystem::canonical(real, ec);
+    if (!ec) real = resolved;
+  }
   std::random_device seed;
-  const std::wstring temp = target + L".tmp" + to_wide(seed() % 1000000);
+  std::filesystem::path temp = real;
+  temp += ".tmp" + std::to_string(seed() % 1000000);
   {
     text_file out(true);
     errno = 0;
-    if (out.open(temp, text_write, text_utf8) != text_ok) {
+    if (out.open(wide_path(temp), text_write, text_utf8) != text_ok) {
       if (error) *error = errno_text(errno);
       return false;
     }
     const int written = out.write_text(to_text());
     if (out.close() != text_ok || written != text_ok) {
-      std::error_code ignored;
-      std::filesystem::remove(fs_path(temp), ignored);
+      std::filesystem::remove(temp, ec);
       if (error) *error = L"write failed";
       return false;
     }
   }
-  std::error_code ec;
-  std::filesystem::rename(fs_path(temp), fs_path(target), ec);
+  const auto old_status = std::filesystem::status(real, ec);
+  if (!ec && std::filesystem::is_regular_file(old_status)) {
+    std::filesystem::permissions(temp, old_status.permissions(), ec);
+  }
+  std::filesystem::rename(temp, real, ec);
   if (ec) {
-    std::error_code ignored;
-    std::filesystem::remove(fs_path(temp), ignored);
     if (error) *error = utf8_to_wide(ec.message());
+    std::filesystem::remove(temp, ec);
     return false;
   }
   return true;

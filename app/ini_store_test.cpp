@@ -116,6 +116,23 @@ TEST(IniStoreFile, SaveWritesUtf8WithBomAndCrLfAndKeepsUnknownKeys) {
   EXPECT_EQ(files, 1);
 }
 
+TEST(IniStoreFile, SavingThroughALinkReplacesTheLinkedFileAndKeepsItsMode) {
+  temp_dir dir;
+  const auto real = dir.write("real.init", "[TABULON]\nk=old\n");
+  std::filesystem::permissions(
+      real, std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+  const auto link = dir.path() / "link.init";
+  std::filesystem::create_symlink(real, link);
+  ini_store s;
+  ASSERT_TRUE(s.load(wide(link), L"TABULON"));
+  s.set_string(L"k", L"new");
+  ASSERT_TRUE(s.save());
+  EXPECT_TRUE(std::filesystem::is_symlink(link));
+  EXPECT_EQ(read_bytes(real), "\xEF\xBB\xBF[TABULON]\r\nk=new\r\n");
+  EXPECT_EQ(std::filesystem::status(real).permissions(),
+            std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+}
+
 TEST(IniStoreFile, EveryEncodingReadsTheSame) {
   temp_dir dir;
   const std::string utf8 =
