@@ -23,10 +23,11 @@ trap 'rm -rf "$work"' EXIT
 build_site() {
   local name=$1 script=$2
   shift 2
-  cp -r examples/site "$work/$name"
+  mkdir -p "$work/$name"
+  cp -r examples/site "$work/$name/site"
   {
     echo "[TABULON]"
-    echo "path=$work/$name"
+    echo "path=$work/$name/site"
     echo "file_spec=*.*"
     echo "skip_files=index.html;folders.html;files.html"
     echo "custom_html_filename=Scripts/$script"
@@ -64,23 +65,25 @@ per_folder=(recursive_build=TRUE recursive_build_single_file=TRUE include_subfol
   supress_parent_link=FALSE folder_columns2=4)
 
 build_site blue_white_border blue_white_border.txt "${grouped[@]}" include_subfolders=TRUE
-shot blue_white_border "$work/blue_white_border/index.html"
+shot blue_white_border "$work/blue_white_border/site/index.html"
 
 build_site tan tan.txt "${grouped[@]}" include_subfolders=TRUE folder_columns2=4
-shot tan "$work/tan/index.html"
+shot tan "$work/tan/site/index.html"
 
-build_site pale_grey pale_grey.txt recursive_build=FALSE include_subfolders=TRUE \
-  file_columns2=2 folder_columns2=4 column_wise_sort=TRUE
-shot pale_grey "$work/pale_grey/index.html"
+# All files of the tree in one flat, three-column list, names running down the columns.
+build_site pale_grey pale_grey.txt recursive_build=TRUE recursive_build_single_file=FALSE \
+  sort_folders_first=FALSE show_folder_names=TRUE include_subfolders=TRUE file_columns2=3 \
+  folder_columns2=4 column_wise_sort=TRUE include_time=FALSE
+shot pale_grey "$work/pale_grey/site/index.html"
 
 build_site div_recursive div_recursive.txt "${per_folder[@]}"
-shot div_recursive "$work/div_recursive/index.html"
+shot div_recursive "$work/div_recursive/site/photos/index.html"
 
-build_site tan_file_matches "tan (with div, file matches).tabulon" "${per_folder[@]}" \
-  file_columns2=1
-shot tan_file_matches "$work/tan_file_matches/index.html"
+build_site tan_file_matches "tan (with div, file matches).tabulon" "${grouped[@]}" \
+  include_subfolders=TRUE
+shot tan_file_matches "$work/tan_file_matches/site/index.html"
 
 build_site framed_site blue_white_border.txt recursive_build=TRUE build_framed_site=TRUE \
   frameset_file=Scripts/frameset.txt left_frame_file=Scripts/left_frame.txt \
-  right_frame_file=Scripts/right_frame.txt multi_recurse_title=FOLDER
-shot framed_site "$work/framed_site/index.html"
+  right_frame_file=Scripts/right_frame.txt multi_recurse_title=FOLDER file_columns2=1
+shot framed_site "$work/framed_site/site/index.html"

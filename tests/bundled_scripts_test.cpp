@@ -19,7 +19,7 @@ bool is_xhtml(const std::string& doctype) {
   return doctype.rfind("xhtml", 0) == 0;
 }
 
-enum class mode { single_folder, all_in_one, one_per_folder };
+enum class mode { single_folder, all_in_one, flat_all_in_one, one_per_folder };
 
 const char* mode_name(mode m) {
   switch (m) {
@@ -27,6 +27,8 @@ const char* mode_name(mode m) {
       return "single folder";
     case mode::all_in_one:
       return "all links in one file";
+    case mode::flat_all_in_one:
+      return "all links in one file, not grouped";
     default:
       return "one file per folder";
   }
@@ -60,6 +62,11 @@ config_keys mode_keys(mode m) {
               {"include_subfolders", "TRUE"}, {"sort_folders_first", "TRUE"},
               {"show_folder_names", "TRUE"},  {"folder_anchors", "TRUE"},
               {"anchor_columns2", "3"},       {"file_columns2", "1"}};
+    case mode::flat_all_in_one:
+      return {{"recursive_build", "TRUE"},    {"recursive_build_single_file", "FALSE"},
+              {"include_subfolders", "TRUE"}, {"sort_folders_first", "FALSE"},
+              {"show_folder_names", "TRUE"},  {"file_columns2", "3"},
+              {"column_wise_sort", "TRUE"}};
     default:
       return {{"recursive_build", "TRUE"},
               {"recursive_build_single_file", "TRUE"},
@@ -111,7 +118,8 @@ TEST(BundledScripts, Tan) {
 }
 
 TEST(BundledScripts, PaleGrey) {
-  build_and_check("pale_grey.txt", {mode::single_folder, mode::one_per_folder});
+  build_and_check("pale_grey.txt",
+                  {mode::single_folder, mode::flat_all_in_one, mode::one_per_folder});
 }
 
 TEST(BundledScripts, DivRecursive) {
