@@ -5,6 +5,8 @@
 #include <iterator>
 #include <memory>
 #include <random>
+#include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "app/build_settings.h"
@@ -17,64 +19,154 @@ using entry_ptr = std::unique_ptr<file_entry>;
 
 struct sort_cancelled {};
 
-int compare_text(const std::wstring& a, const std::wstring& b) {
-  return a.compare(b);
+// One entry as the sort sees it. The keys that decide most comparisons are
+// held inline, so that a comparison seldom has to reach the entry itself:
+// a million scattered entries would otherwise cost a cache miss or two per
+// comparison.
+struct sort_item {
+  uint64_t prefix0 = 0;  // name_key characters cp..cp+2 (cp: the prefix all keys share)
+  uint64_t prefix1 = 0;  // characters cp+3..cp+5
+  int64_t primary = 0;   // size, time, extension rank or random draw
+  file_entry* entry = nullptr;
+  uint32_t group = 0;  // rank of the folder key, when grouping
+  uint32_t index = 0;  // position in the list before the sort
+};
+
+constexpr uint64_t kMaxPackedChar = 0x1FFFFF;
+
+int sign(int value) {
+  return (value > 0) - (value < 0);
+}
+template <typename T>
+int compare_values(T a, T b) {
+  return (a > b) - (a < b);
 }
 
-// Strictly "a goes before b". Each type reads as the quicksort's test of an
-// element against its pivot, and each is a strict weak order, so any correct
-// sort puts every pair it can tell apart in the same order.
-class entry_order {
+// Three characters in 63 bits, ordered as the characters are; past the end
+// counts as 0. False when a character does not fit, and the prefixes then
+// cannot be used.
+bool pack3(const std::wstring& key, size_t from, uint64_t& packed) {
+  packed = 0;
+  for (size_t i = 0; i < 3; ++i) {
+    const size_t at = from + i;
+    uint64_t c = 0;
+    if (at < key.size()) {
+      if (key[at] < 0 || static_cast<uint64_t>(key[at]) > kMaxPackedChar) return false;
+      c = static_cast<uint64_t>(key[at]);
+    }
+    packed = (packed << 21) | c;
+  }
+  return true;
+}
+
+size_t common_prefix_length(const std::vector<sort_item>& items) {
+  const std::wstring& first = items.front().entry->name_key;
+  size_t length = first.size();
+  for (const sort_item& item : items) {
+    const std::wstring& key = item.entry->name_key;
+    length = std::min(length, key.size());
+    size_t i = 0;
+    while (i < length && key[i] == first[i]) ++i;
+    length = i;
+    if (length == 0) break;
+  }
+  return length;
+}
+
+void fill_name_prefixes(std::vector<sort_item>& items) {
+  const size_t skip = common_prefix_length(items);
+  for (sort_item& item : items) {
+    if (!pack3(item.entry->name_key, skip, item.prefix0) ||
+        !pack3(item.entry->name_key, skip + 3, item.prefix1)) {
+      for (sort_item& reset : items) reset.prefix0 = reset.prefix1 = 0;
+      return;
+    }
+  }
+}
+
+// Ranks of a text key over the items: equal texts share a rank, and ranks
+// follow the texts' order.
+template <typename key_of>
+std::vector<uint32_t> text_ranks(const std::vector<sort_item>& items, key_of key) {
+  std::unordered_map<std::wstring_view, uint32_t> slot;
+  std::vector<std::wstring_view> distinct;
+  std::vector<uint32_t> slot_of_item(items.size());
+  std::wstring_view last;
+  uint32_t last_slot = 0;
+  for (size_t i = 0; i < items.size(); ++i) {
+    const std::wstring_view text = key(*items[i].entry);
+    // Entries of one folder share their folder record: skip the hashing.
+    if (i > 0 && text.data() == last.data() && text.size() == last.size()) {
+      slot_of_item[i] = last_slot;
+      continue;
+    }
+    auto [it, added] = slot.emplace(text, static_cast<uint32_t>(distinct.size()));
+    if (added) distinct.push_back(text);
+    slot_of_item[i] = last_slot = it->second;
+    last = text;
+  }
+  std::vector<uint32_t> order(distinct.size());
+  for (uint32_t i = 0; i < order.size(); ++i) order[i] = i;
+  std::sort(order.begin(), order.end(),
+            [&](uint32_t a, uint32_t b) { return distinct[a] < distinct[b]; });
+  std::vector<uint32_t> rank_of_slot(distinct.size());
+  for (uint32_t r = 0; r < order.size(); ++r) rank_of_slot[order[r]] = r;
+  for (uint32_t& s : slot_of_item) s = rank_of_slot[s];
+  return slot_of_item;
+}
+
+// The order of two items: negative when `a` goes first. Each type reads as
+// the quicksort's test of an element against its pivot (see the header);
+// 0 means the types cannot tell the two apart.
+class item_order {
  public:
-  // `comparisons` is shared by every copy the sort algorithm makes.
-  entry_order(int32_t kind, bool descending, bool group, build_progress* progress,
-              uint64_t* comparisons)
+  item_order(int32_t kind, bool descending, bool group, build_progress* progress,
+             uint64_t* comparisons)
       : kind_(kind),
         descending_(descending),
         group_(group),
         progress_(progress),
         comparisons_(comparisons) {}
 
-  bool operator()(const entry_ptr& a, const entry_ptr& b) const {
+  // Ties fall back to the list position, so the result is the same as a
+  // stable sort's while the algorithm itself need not be stable.
+  bool operator()(const sort_item& a, const sort_item& b) const {
     if (progress_) check_progress();
-    return before(*a, *b);
-  }
-
-  bool before(const file_entry& a, const file_entry& b) const {
-    if (group_ && a.folder != b.folder) {
-      const int c = compare_text(a.folder_key(), b.folder_key());
-      if (c != 0) return c < 0;
-    }
-    switch (kind_) {
-      case sort_unsorted:
-      case sort_random:
-        return false;
-      case sort_by_size:
-        if (a.size != b.size) return descending_ ? a.size > b.size : a.size < b.size;
-        return compare_text(a.name_key, b.name_key) < 0;
-      case sort_by_extension: {
-        const int c = compare_text(a.extension_text(), b.extension_text());
-        if (c != 0) return descending_ ? c > 0 : c < 0;
-        return compare_text(a.name_key, b.name_key) < 0;
-      }
-      case sort_by_date:
-        return by_time(a.modified_time, b.modified_time, a, b);
-      case sort_by_access:
-        return by_time(a.accessed_time, b.accessed_time, a, b);
-      case sort_by_name:
-      default: {
-        int c = compare_text(a.name_key, b.name_key);
-        if (c == 0) c = compare_text(a.folder_path(), b.folder_path());
-        return descending_ ? c > 0 : c < 0;
-      }
-    }
+    const int c = compare(a, b);
+    return c != 0 ? c < 0 : a.index < b.index;
   }
 
  private:
-  bool by_time(int64_t ta, int64_t tb, const file_entry& a, const file_entry& b) const {
-    if (ta != tb) return descending_ ? ta > tb : ta < tb;
-    const int c = compare_text(a.name_key, b.name_key);
-    return descending_ ? c < 0 : c > 0;
+  int compare(const sort_item& a, const sort_item& b) const {
+    if (group_ && a.group != b.group) return a.group < b.group ? -1 : 1;
+    switch (kind_) {
+      case sort_unsorted:
+        return 0;
+      case sort_random:
+        return compare_values(a.primary, b.primary);
+      case sort_by_size:
+      case sort_by_extension:
+        if (a.primary != b.primary) return directed(compare_values(a.primary, b.primary));
+        return compare_keys(a, b);
+      case sort_by_date:
+      case sort_by_access:
+        if (a.primary != b.primary) return directed(compare_values(a.primary, b.primary));
+        return -directed(compare_keys(a, b));
+      case sort_by_name:
+      default: {
+        int c = compare_keys(a, b);
+        if (c == 0) c = sign(a.entry->folder_path().compare(b.entry->folder_path()));
+        return directed(c);
+      }
+    }
+  }
+
+  int directed(int c) const { return descending_ ? -c : c; }
+
+  static int compare_keys(const sort_item& a, const sort_item& b) {
+    if (a.prefix0 != b.prefix0) return a.prefix0 < b.prefix0 ? -1 : 1;
+    if (a.prefix1 != b.prefix1) return a.prefix1 < b.prefix1 ? -1 : 1;
+    return sign(a.entry->name_key.compare(b.entry->name_key));
   }
 
   void check_progress() const {
@@ -86,26 +178,8 @@ class entry_order {
   bool descending_;
   bool group_;
   build_progress* progress_;
-  uint64_t* comparisons_;
+  uint64_t* comparisons_;  // shared by every copy the algorithm makes
 };
-
-// Shuffles each run of entries that share a folder (the whole array when
-// not grouping).
-void shuffle_runs(std::vector<entry_ptr>& entries, bool group, build_progress* progress) {
-  std::mt19937 random(static_cast<uint32_t>(std::time(nullptr)));
-  size_t begin = 0;
-  while (begin < entries.size()) {
-    size_t end = entries.size();
-    if (group) {
-      end = begin + 1;
-      while (end < entries.size() && entries[end]->folder_key() == entries[begin]->folder_key())
-        ++end;
-    }
-    std::shuffle(entries.begin() + begin, entries.begin() + end, random);
-    if (progress && (progress->cancelled || notify(*progress))) throw sort_cancelled{};
-    begin = end;
-  }
-}
 
 }  // namespace
 
@@ -119,25 +193,59 @@ bool sort_entries(entry_list& list, int32_t kind, bool descending, bool group_by
   }
   // Nothing can move: no key and no grouping.
   if (kind == sort_unsorted && !group_by_folder) return true;
+  if (kind < sort_by_name || kind > sort_unsorted) kind = sort_by_name;
 
   std::vector<entry_ptr> entries(std::make_move_iterator(list.items.begin()),
                                  std::make_move_iterator(list.items.end()));
   list.items.clear();
+  std::vector<sort_item> items(entries.size());
+  for (size_t i = 0; i < entries.size(); ++i) {
+    items[i].entry = entries[i].get();
+    items[i].index = static_cast<uint32_t>(i);
+  }
+
+  if (kind != sort_unsorted && kind != sort_random) fill_name_prefixes(items);
+  if (group_by_folder) {
+    const std::vector<uint32_t> ranks =
+        text_ranks(items, [](const file_entry& e) -> std::wstring_view { return e.folder_key(); });
+    for (size_t i = 0; i < items.size(); ++i) items[i].group = ranks[i];
+  }
+  switch (kind) {
+    case sort_by_size:
+      for (sort_item& item : items) item.primary = item.entry->size;
+      break;
+    case sort_by_date:
+      for (sort_item& item : items) item.primary = item.entry->modified_time;
+      break;
+    case sort_by_access:
+      for (sort_item& item : items) item.primary = item.entry->accessed_time;
+      break;
+    case sort_by_extension: {
+      const std::vector<uint32_t> ranks = text_ranks(
+          items, [](const file_entry& e) -> std::wstring_view { return e.extension_text(); });
+      for (size_t i = 0; i < items.size(); ++i) items[i].primary = ranks[i];
+      break;
+    }
+    case sort_random: {
+      std::mt19937_64 random(static_cast<uint64_t>(std::time(nullptr)));
+      for (sort_item& item : items) item.primary = static_cast<int64_t>(random() >> 1);
+      break;
+    }
+    default:
+      break;
+  }
+
   try {
     uint64_t comparisons = 0;
-    const entry_order order(kind, descending, group_by_folder, progress, &comparisons);
-    // Stable merge sort: O(n log n) and shallow however many keys are equal.
-    // Random order without grouping needs no sorting before the shuffle.
-    if (kind != sort_random || group_by_folder)
-      std::stable_sort(entries.begin(), entries.end(), order);
-    if (kind == sort_random) shuffle_runs(entries, group_by_folder, progress);
+    // Introsort: O(n log n) and a stack of O(log n) for any input.
+    std::sort(items.begin(), items.end(),
+              item_order(kind, descending, group_by_folder, progress, &comparisons));
   } catch (const sort_cancelled&) {
     entries.clear();
     list.clear();
     return false;
   }
-  list.items.assign(std::make_move_iterator(entries.begin()),
-                    std::make_move_iterator(entries.end()));
+  for (const sort_item& item : items) list.items.push_back(std::move(entries[item.index]));
   list.sorted = true;
   return true;
 }

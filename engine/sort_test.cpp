@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -155,6 +157,76 @@ TEST(SortEntries, CancelledSortEmptiesTheList) {
   entry_list other = make_list({{L"b"}, {L"a"}});
   EXPECT_FALSE(sort_entries(other, sort_unsorted, false, false, &progress));  // already cancelled
   EXPECT_TRUE(other.empty());
+}
+
+// The order every type must give, written plainly: "a goes before b".
+bool reference_before(const file_entry& a, const file_entry& b, int32_t kind, bool descending,
+                      bool group) {
+  if (group && a.folder_key() != b.folder_key()) return a.folder_key() < b.folder_key();
+  auto directed = [&](int c) { return descending ? c > 0 : c < 0; };
+  auto three_way = [](auto x, auto y) { return (x > y) - (x < y); };
+  switch (kind) {
+    case sort_by_name: {
+      int c = a.name_key.compare(b.name_key);
+      if (c == 0) c = a.folder_path().compare(b.folder_path());
+      return directed(c);
+    }
+    case sort_by_size:
+      if (a.size != b.size) return directed(three_way(a.size, b.size));
+      return a.name_key < b.name_key;
+    case sort_by_extension: {
+      const int c = a.extension_text().compare(b.extension_text());
+      if (c != 0) return directed(c);
+      return a.name_key < b.name_key;
+    }
+    case sort_by_date:
+      if (a.modified_time != b.modified_time)
+        return directed(three_way(a.modified_time, b.modified_time));
+      return descending ? a.name_key < b.name_key : a.name_key > b.name_key;
+    case sort_by_access:
+      if (a.accessed_time != b.accessed_time)
+        return directed(three_way(a.accessed_time, b.accessed_time));
+      return descending ? a.name_key < b.name_key : a.name_key > b.name_key;
+    default:
+      return false;
+  }
+}
+
+TEST(SortEntries, EveryTypeMatchesAPlainStableSortOnVariedKeys) {
+  // Names share long prefixes, hold characters beyond 16 bits and escaped
+  // bytes, and repeat across folders, so the inline key prefixes are tested.
+  const std::wstring pieces[] = {L"a", L"B", L"\U0001F600", L"\xDCFF", L".", L"z", L"_"};
+  std::mt19937 random(99);
+  std::vector<entry_folder_ref> folders = {make_entry_folder(L"/"), make_entry_folder(L"/a/"),
+                                           make_entry_folder(L"/A/"), make_entry_folder(L"/b/")};
+  std::vector<entry_spec> specs;
+  for (int i = 0; i < 3000; ++i) {
+    std::wstring name = L"common_prefix_";
+    const int length = static_cast<int>(random() % 9);
+    for (int k = 0; k < length; ++k) name += pieces[random() % 7];
+    specs.push_back({name, folders[random() % 4], static_cast<int64_t>(random() % 5),
+                     static_cast<int64_t>(random() % 4), static_cast<int64_t>(random() % 3)});
+  }
+  for (int32_t kind : {sort_by_name, sort_by_size, sort_by_extension, sort_by_date, sort_by_access,
+                       sort_unsorted}) {
+    for (bool descending : {false, true}) {
+      for (bool group : {false, true}) {
+        entry_list list = make_list(specs, true);
+        std::vector<const file_entry*> expected;
+        for (const auto& entry : list.items) expected.push_back(entry.get());
+        std::stable_sort(expected.begin(), expected.end(),
+                         [&](const file_entry* a, const file_entry* b) {
+                           return reference_before(*a, *b, kind, descending, group);
+                         });
+        ASSERT_TRUE(sort_entries(list, kind, descending, group));
+        ASSERT_EQ(list.size(), expected.size());
+        size_t mismatches = 0;
+        for (size_t i = 0; i < list.size(); ++i) mismatches += (&list[i] != expected[i]);
+        EXPECT_EQ(mismatches, 0u) << "kind " << kind << " descending " << descending << " group "
+                                  << group;
+      }
+    }
+  }
 }
 
 TEST(SortEntries, ManyEqualKeysAndUnsortedInputStayCorrect) {
