@@ -274,7 +274,9 @@ int framed_site_build(html_generator& gen, build_progress* progress, std::wstrin
   s.frame_list_pass = 1;
   s.recursion_root = s.path;
   gen.framed_page = true;
-  total += gen.build(progress);
+  // Every build starts with a fresh cancel flag, so a cancel during the left
+  // pass has to stop the right pass here.
+  if (!(progress && progress->cancelled)) total += gen.build(progress);
 
   s.recursive_build_single_file = 1;
   s.build_framed_site = 1;

@@ -148,6 +148,19 @@ TEST(FramedSiteBuild, FramePagesAreBuiltWhenTheFramesetPageCannotBe) {
   EXPECT_TRUE(std::filesystem::exists(f.tree() / "b" / "main.html"));
 }
 
+TEST(FramedSiteBuild, CancelDuringTheLeftPassSkipsTheRightPass) {
+  framed_fixture f;
+  build_progress progress;
+  progress.notify = 1;
+  progress.callback = [](build_progress& p) { p.cancelled = true; };
+  html_generator gen(f.s);
+  framed_site_build(gen, &progress, f.frameset, f.left, f.right);
+  EXPECT_TRUE(progress.cancelled);
+  EXPECT_FALSE(std::filesystem::exists(f.tree() / "a" / "main.html"));
+  EXPECT_EQ(f.s.output_filename, L"main.html");
+  EXPECT_FALSE(gen.framed_page);
+}
+
 TEST(FramedSiteBuild, CharactersBeyondLatin1BecomeReferences) {
   framed_fixture f;
   f.dir.write("frames.txt",
