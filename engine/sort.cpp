@@ -26,6 +26,7 @@ struct sort_cancelled {};
 struct sort_item {
   uint64_t prefix0 = 0;  // name_key characters cp..cp+2 (cp: the prefix all keys share)
   uint64_t prefix1 = 0;  // characters cp+3..cp+5
+  uint64_t prefix2 = 0;  // characters cp+6..cp+8
   int64_t primary = 0;   // size, time, extension rank or random draw
   file_entry* entry = nullptr;
   uint32_t group = 0;  // rank of the folder key, when grouping
@@ -76,9 +77,10 @@ size_t common_prefix_length(const std::vector<sort_item>& items) {
 void fill_name_prefixes(std::vector<sort_item>& items) {
   const size_t skip = common_prefix_length(items);
   for (sort_item& item : items) {
-    if (!pack3(item.entry->name_key, skip, item.prefix0) ||
-        !pack3(item.entry->name_key, skip + 3, item.prefix1)) {
-      for (sort_item& reset : items) reset.prefix0 = reset.prefix1 = 0;
+    const std::wstring& key = item.entry->name_key;
+    if (!pack3(key, skip, item.prefix0) || !pack3(key, skip + 3, item.prefix1) ||
+        !pack3(key, skip + 6, item.prefix2)) {
+      for (sort_item& reset : items) reset.prefix0 = reset.prefix1 = reset.prefix2 = 0;
       return;
     }
   }
@@ -166,6 +168,7 @@ class item_order {
   static int compare_keys(const sort_item& a, const sort_item& b) {
     if (a.prefix0 != b.prefix0) return a.prefix0 < b.prefix0 ? -1 : 1;
     if (a.prefix1 != b.prefix1) return a.prefix1 < b.prefix1 ? -1 : 1;
+    if (a.prefix2 != b.prefix2) return a.prefix2 < b.prefix2 ? -1 : 1;
     return sign(a.entry->name_key.compare(b.entry->name_key));
   }
 
