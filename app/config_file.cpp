@@ -433,4 +433,15 @@ interface_fonts read_interface_font(const config_context& context, int pixels_pe
   return fonts;
 }
 
+std::optional<window_placement_record> read_window_placement(const config_context& context,
+                                                             int screen_width, int screen_height) {
+  ini_store general;
+  window_placement_record placement;
+  if (!load_with_fallback(general, context, L"general.init", L"general.ini")) return std::nullopt;
+  if (!general.get_window_placement(L"WindowPlacement", placement, screen_width, screen_height)) {
+    return std::nullopt;
+  }
+  return placement;
+}
+
 }  // namespace tabulon

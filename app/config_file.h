@@ -67,6 +67,11 @@ struct interface_fonts {
 };
 interface_fonts read_interface_font(const config_context& context, int pixels_per_inch);
 
+// The main window's placement stored in "general.init" (or "general.ini");
+// empty when none is stored, it does not decode, or it lies off the screen.
+std::optional<window_placement_record> read_window_placement(const config_context& context,
+                                                             int screen_width, int screen_height);
+
 // Keywords of the enumeration keys, and their codes when read.
 std::wstring charset_keyword(int32_t code);
 std::wstring doctype_keyword(int32_t code);

@@ -278,11 +278,10 @@ TEST(ConfigWrite, FontAndPlacementGoToTheirFiles) {
   fonts = read_interface_font(f.context, 96);
   EXPECT_EQ(fonts.text.face, L"DejaVu Sans");
   EXPECT_EQ(fonts.text.underline, 1);
-  ini_store general;
-  ASSERT_TRUE(general.load(f.context.program_folder + L"general.init", L"TABULON"));
-  window_placement_record back;
-  EXPECT_TRUE(general.get_window_placement(L"WindowPlacement", back, 1024, 768));
-  EXPECT_EQ(back.right, 640);
+  const auto back = read_window_placement(f.context, 1024, 768);
+  ASSERT_TRUE(back);
+  EXPECT_EQ(back->right, 640);
+  EXPECT_FALSE(read_window_placement(f.context, 1024, 0)) << "no screen to overlap";
 
   // A font that does not decode leaves Arial in place.
   f.dir.write("font.init", "[TABULON]\r\nFont=Broken,PointSize(12)\r\n");
