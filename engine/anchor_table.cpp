@@ -63,9 +63,10 @@ void arrange_anchors(std::vector<anchor>& anchors, int32_t columns, build_progre
   anchors = std::move(arranged);
 }
 
-// The link target of an anchor. The identifier went through the same steps
-// when the subsection row was written; repeating them keeps the two equal for
-// every identifier page assembly can make.
+// The link target of an anchor: the identifier through the steps it went
+// through when the subsection row was written. They change nothing a second
+// time except that a "%" of the identifier is escaped again; a browser then
+// finds the element by the decoded fragment, which is the identifier.
 std::wstring anchor_target(const build_settings& s, std::wstring id) {
   replace_all(id, L"#", L"3");
   replace_all(id, L"&", L"and");

@@ -134,6 +134,7 @@ TEST(AnchorTableBuild, AmpersandFolderLinksToItsSubsection) {
   temp_dir dir;
   dir.write("tree/R&D/plan.txt", "p");
   dir.write("tree/Sales/q1.txt", "q");
+  dir.write("tree/caf\xC3\xA9 #1; 50%/menu.txt", "m");
   const auto tree = dir.path() / "tree";
   const std::string page = build_and_read(dir, tree, grouped_listing(dir, tree));
   const std::string table = anchor_table_of(page);
