@@ -78,7 +78,10 @@ void expand_markers(const build_settings& settings, std::wstring& text, int form
       expand_markers(settings, content, form, folder, name_of, depth + 1, budget);
     }
     text.replace(pos, end - pos, content);
-    cursor = pos + content.size();
+    // The text before the marker could end in the start of a new marker that
+    // the inclusion completes; the included text itself holds none any more.
+    // Each round uses up an inclusion or shortens the text, so this ends.
+    cursor = pos >= f.marker.size() - 1 ? pos - (f.marker.size() - 1) : 0;
   }
 }
 

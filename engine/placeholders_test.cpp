@@ -131,6 +131,10 @@ TEST(Placeholders, FileMarkersNestAndEnd) {
   t = L"%%FILEtwo.htm%";
   expand_file_markers(s, t, folder);  // doubling at every level still ends
   EXPECT_EQ(t, L"");
+  // A marker completed by what an inclusion leaves behind is expanded too.
+  t = L"%%FI%%FILEmissing.htm%LEinner.htm%";
+  expand_file_markers(s, t, folder);
+  EXPECT_EQ(t, L"in");
   t = L"end %%FILEinner.htm";
   expand_file_markers(s, t, folder);
   EXPECT_EQ(t, L"end in");
