@@ -104,7 +104,7 @@ class scanner {
       }
     }
 
-    const std::vector<dir_item> items = dir.read_entries();
+    std::vector<dir_item> items = dir.read_entries();
     entry_folder_ref folder;  // made when the folder's first file is taken
     if (!root_files_excluded) {
       // Upper-cased names of the candidate files, made once for all spec items.
@@ -119,7 +119,7 @@ class scanner {
           if (!file_spec_matches(spec, upper_names[i])) continue;
           if (!passes_filters(items[i], upper_names[i])) continue;
           if (!folder) folder = make_entry_folder(entry_folder_path(path));
-          take(items[i], upper_names[i], path, folder);
+          take(items[i], upper_names[i], path, folder, spec_items_.size() == 1);
         }
       }
     }
@@ -170,20 +170,22 @@ class scanner {
     return true;
   }
 
-  void take(const dir_item& item, const std::wstring& upper_name, const std::wstring& path,
-            const entry_folder_ref& folder) {
+  // With a single spec item a name is taken at most once, so the entry may
+  // take over the texts instead of copying them.
+  void take(dir_item& item, std::wstring& upper_name, const std::wstring& path,
+            const entry_folder_ref& folder, bool last_use) {
     if (context_.progress) ++context_.progress->rows_total;
     auto entry = std::make_unique<file_entry>();
-    entry->name = item.name;
-    entry->name_key = upper_name;
+    entry->name = last_use ? std::move(item.name) : item.name;
+    entry->name_key = last_use ? std::move(upper_name) : upper_name;
     entry->folder = folder;
     entry->size = item.size;
     entry->modified_time = item.modified_time;
     entry->accessed_time = item.accessed_time;
     if (settings_.sort_kind == sort_by_extension)
-      entry->extension = std::make_unique<std::wstring>(extension_of(item.name));
+      entry->extension = std::make_unique<std::wstring>(extension_of(entry->name));
     if (settings_.use_html_titles_for_links) {
-      std::wstring title = read_link_title(settings_, path, item.name);
+      std::wstring title = read_link_title(settings_, path, entry->name);
       if (settings_.sort_kind == sort_by_name && !title.empty())
         entry->name_key = upper_ascii(title);
       if (starts_with(title, L"/")) title.erase(0, 1);
