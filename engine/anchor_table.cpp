@@ -83,12 +83,13 @@ std::wstring anchor_target(const build_settings& s, std::wstring id) {
 // which is markup already; every other path is plain text made safe here.
 std::wstring anchor_text(const build_settings& s, const anchor& a) {
   std::wstring text = a.folder->path;
+  // Shortening markup could cut an entity in two, so the root text stays whole.
+  if (a.id == L"ID_") return text;
   if (s.anchor_chars2 >= 1) text = shorten_middle(text, s.anchor_chars2);
   if (text.size() > 1 && text.back() == L'/') text.pop_back();
   // "\" as the separator: on POSIX the separator is "/", so nothing changes.
   constexpr wchar_t separator = native_path_style().separator;
   if (s.anchors_use_backslash) std::replace(text.begin(), text.end(), L'/', separator);
-  if (a.id == L"ID_") return text;
   return latin_to_entities(s, escape_amp(s, text));
 }
 

@@ -189,9 +189,13 @@ TEST(AnchorTable, VisibleTextIsShortenedAndLosesATrailingSlash) {
   s.anchor_chars2 = 10;
   recorded_folder f = folder(L"abcdefghijklmnop");
   recorded_folder slash = folder(L"x/");
-  const std::wstring t = table_of(s, {f, slash});
+  recorded_folder top = folder(L"&lt;the root&gt;");
+  top.id = L"ID_";
+  const std::wstring t = table_of(s, {f, slash, top});
   EXPECT_NE(t.find(L">abcde...op</a>"), std::wstring::npos);
   EXPECT_NE(t.find(L">x</a>"), std::wstring::npos);
+  // The root link text is markup; cutting it could split an entity.
+  EXPECT_NE(t.find(L">&lt;the root&gt;</a>"), std::wstring::npos);
 }
 
 TEST(AnchorTable, HeaderRowUsesStyleOrHeaderCellSection) {
