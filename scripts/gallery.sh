@@ -16,7 +16,10 @@ fi
 exe=$(cd "$build" && pwd)/tabulon
 command -v chromium >/dev/null || { echo "chromium is missing (apt-get install -y chromium)" >&2; exit 1; }
 
-work=$(mktemp -d "${TMPDIR:-/tmp}/tabulon-gallery.XXXXXX")
+# A fixed folder, so the paths the pages show read well in the pictures.
+work=${TMPDIR:-/tmp}/tabulon-gallery
+rm -rf "$work"
+mkdir -p "$work"
 trap 'rm -rf "$work"' EXIT
 
 # build NAME SCRIPT KEY=VALUE...: builds a fresh copy of the example tree.
