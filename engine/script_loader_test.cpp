@@ -150,6 +150,16 @@ TEST(ScriptLoader, BadInputNeverFails) {
   script_template s = from_text(L"/HEAD\n" + garbage);
   EXPECT_FALSE(s[sec::head].empty());
 
+  // Binary files, also behind each byte order mark, load as some text.
+  testing::temp_dir bin;
+  std::string bytes;
+  for (int i = 0; i < 65536; ++i) bytes.push_back(static_cast<char>((i * 7919) ^ (i >> 3)));
+  for (const std::string bom : {"", "\xFF\xFE", "\xFE\xFF", "\xEF\xBB\xBF"}) {
+    bin.write("bin.txt", bom + "/HEAD\n" + bytes);
+    load_script(s, folder_of(bin) + L"bin.txt", L"/nowhere/");
+    EXPECT_EQ(s.folder, folder_of(bin));
+  }
+
   // A 1 MB match file of one line: one rule without code, or no rule at all.
   testing::temp_dir dir;
   dir.write("rule.txt", "/" + std::string(1 << 20, 'a'));
