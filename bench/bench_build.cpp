@@ -9,8 +9,9 @@
 //   all-in-one   tabulon, one page with sizes and dates for the whole tree
 //   per-folder   tabulon, one page in every folder
 //   tree         tree -H . -s -D -o OUT DIR (skipped when tree is missing)
-// Each time is printed with its ratio to the floor, and the builds with their
-// peak memory (resident set size) in total and per file.
+// Each time is printed with its ratio to the floor, as wall-clock time and as
+// processor time (user and system; steadier on a busy machine), and the runs
+// with their peak memory (resident set size) in total and per file.
 #include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -30,6 +31,7 @@ namespace {
 
 struct run_result {
   double seconds = 0;
+  double cpu_seconds = 0;  // user and system time of the child
   long peak_kb = 0;
   int status = -1;
 };
@@ -52,6 +54,8 @@ run_result run(const std::vector<std::string>& args, const std::string& out_file
   run_result r;
   r.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
   r.peak_kb = usage.ru_maxrss;
+  r.cpu_seconds = usage.ru_utime.tv_sec + usage.ru_utime.tv_usec / 1e6 + usage.ru_stime.tv_sec +
+                  usage.ru_stime.tv_usec / 1e6;
   r.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
   return r;
 }
@@ -128,9 +132,11 @@ int main(int argc, char** argv) {
     tree_run =
         run({"tree", "-H", ".", "-s", "-D", "-o", (work / "tree.html").string(), tree.string()});
 
-  std::printf("%-12s %9s %9s %12s %10s\n", "run", "seconds", "x floor", "peak MB", "B/file");
+  std::printf("%-12s %9s %9s %9s %9s %12s %10s\n", "run", "seconds", "x floor", "cpu s", "x floor",
+              "peak MB", "B/file");
   auto line = [&](const char* name, const run_result& r, bool memory) {
-    std::printf("%-12s %9.3f %9.2f", name, r.seconds, r.seconds / floor.seconds);
+    std::printf("%-12s %9.3f %9.2f %9.3f %9.2f", name, r.seconds, r.seconds / floor.seconds,
+                r.cpu_seconds, r.cpu_seconds / floor.cpu_seconds);
     if (memory) std::printf(" %12.1f %10.0f", r.peak_kb / 1024.0, r.peak_kb * 1024.0 / files);
     std::printf("%s\n", r.status == 0 ? "" : "   (failed)");
   };

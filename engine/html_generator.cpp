@@ -109,21 +109,33 @@ void html_generator::walk_branch(int& depth) {
     progress->current_folder = folder;
     if (notify(*progress)) return;
   }
-  write_page(folder);
-  if (progress && progress->cancelled) return;
-
   open_folder here;
   if (!here.open(folder)) return;
   // A link back to a folder already on the path would loop for ever.
   for (const folder_identity& id : walk_path_)
     if (id == here.identity()) return;
+
+  write_page(folder);
+  if (progress && progress->cancelled) return;
   walk_path_.push_back(here.identity());
+
+  // The page's folder table has usually read this folder already.
+  std::vector<std::wstring> children;
+  if (subfolders_of == folder) {
+    children.swap(subfolders);
+  } else {
+    for (const dir_item& item : here.read_entries()) {
+      if (!item.is_folder || starts_with(item.name, L".")) continue;
+      open_folder probe;
+      if (probe.open_child(here, item.name, join_path(folder, item.name)))  // can be entered
+        children.push_back(item.name);
+    }
+  }
+  subfolders_of.clear();
+
   const std::wstring root = start_folder;
-  for (const dir_item& item : here.read_entries()) {
-    if (!item.is_folder || starts_with(item.name, L".")) continue;
-    const std::wstring child = join_path(folder, item.name);
-    open_folder probe;
-    if (!probe.open_child(here, item.name, child)) continue;  // cannot be entered
+  for (const std::wstring& name : children) {
+    const std::wstring child = join_path(folder, name);
     set_walk_title(child, root);
     s.path = child;
     if (!folder_is_skipped(child) && (s.max_search_depth2 == 0 || s.max_search_depth2 >= depth)) {

@@ -70,6 +70,11 @@ class html_generator {
 
   std::wstring page_text;  // the page being assembled (its unfinished part)
 
+  // The subfolders that the last page's folder table found enterable (before
+  // the skip filter), so the per-folder walk need not read the folder again.
+  std::wstring subfolders_of;
+  std::vector<std::wstring> subfolders;
+
   // One-shot flags read and cleared by write_page.
   bool skip_next_page = false;  // write no page for the next folder
   bool framed_page = false;     // frame page: no subfolder scan, written even when empty

@@ -68,6 +68,9 @@ class file_table_writer {
   bool sections_mode_ = false;
   int subsection_rows_ = 0;
   bool override_used_ = false;
+  bool has_file_matches_ = false;  // any of the file match lists holds a rule
+  const entry_folder* link_folder_ = nullptr;
+  std::wstring link_folder_text_;
 };
 
 void file_table_writer::write_colgroups() {
@@ -131,16 +134,25 @@ std::wstring file_table_writer::visible_text(file_entry& e) const {
       text = where + text;
     }
   }
-  return latin_to_entities(s_, escape_amp(s_, shorten_middle(text, s_.max_file_chars2)));
+  if (s_.max_file_chars2 > 0) text = shorten_middle(text, s_.max_file_chars2);
+  text = escape_amp(s_, text);
+  return s_.replace_latin_chars ? latin_to_entities(s_, text) : text;
 }
 
 void file_table_writer::write_row_cells(size_t index, bool r, int32_t m) {
   file_entry& e = list_[index];
-  t_ += L"<td" + spaced(sec_text(r ? sec::file_td2 : sec::file_td));
-  if (m >= 2) t_ += spaced(sec_text(sec::td_filename_not_first_column));
-  t_ += spaced(matched(match_list::file_matches_td, e)) + L">";
-  t_ += matched(match_list::file_matches_before_a, e);
-  t_ += entry_text(sec_text(sec::pre_href_file), e);
+  auto add_spaced = [this](const std::wstring& text) {
+    if (text.empty()) return;
+    t_ += L' ';
+    t_ += text;
+  };
+  t_ += L"<td";
+  add_spaced(sec_text(r ? sec::file_td2 : sec::file_td));
+  if (m >= 2) add_spaced(sec_text(sec::td_filename_not_first_column));
+  if (has_file_matches_) add_spaced(matched(match_list::file_matches_td, e));
+  t_ += L'>';
+  if (has_file_matches_) t_ += matched(match_list::file_matches_before_a, e);
+  if (!sec_text(sec::pre_href_file).empty()) t_ += entry_text(sec_text(sec::pre_href_file), e);
   if (m >= 2) t_ += sec_text(sec::before_filename_not_first_column);
 
   t_ += s_.non_functional_links ? L"<a" : L"<a href=\"";
@@ -157,21 +169,27 @@ void file_table_writer::write_row_cells(size_t index, bool r, int32_t m) {
 
   if (s_.full_pathname_links) {
     t_ += link_base_;
-    if (!link_base_.empty() && link_base_.back() != L'/') t_ += L"/";
+    if (!link_base_.empty() && link_base_.back() != L'/') t_ += L'/';
   }
   if (!s_.non_functional_links) {
     if (sections_mode_) {
-      std::wstring where = e.folder_path();
-      if (!where.empty() && where.front() == L'/') where.erase(0, 1);
-      t_ += latin_to_url(s_, escape_href(s_, where));
+      // Entries of one folder share its link text.
+      if (e.folder.get() != link_folder_) {
+        link_folder_ = e.folder.get();
+        std::wstring where = e.folder_path();
+        if (!where.empty() && where.front() == L'/') where.erase(0, 1);
+        link_folder_text_ = latin_to_url(s_, escape_href(s_, where));
+      }
+      t_ += link_folder_text_;
     }
     t_ += latin_to_url(s_, escape_href(s_, e.name));
-    t_ += L"\"";
+    t_ += L'"';
   }
-  t_ += href_append(e);
-  t_ += spaced(matched(match_list::file_matches_a, e)) + L">";
-  t_ += matched(match_list::file_matches_inside_a, e);
-  {
+  if (!sec_text(sec::file_href_append).empty()) t_ += href_append(e);
+  if (has_file_matches_) add_spaced(matched(match_list::file_matches_a, e));
+  t_ += L'>';
+  if (has_file_matches_) t_ += matched(match_list::file_matches_inside_a, e);
+  if (!sec_text(sec::pre_fname_file).empty()) {
     std::wstring pre = sec_text(sec::pre_fname_file);
     expand_file_markers(s_, pre, page_.folder);
     t_ += pre;
@@ -185,35 +203,48 @@ void file_table_writer::write_row_cells(size_t index, bool r, int32_t m) {
     }
   }
   if (!s_.suppress_visible_links) {
+    const auto& suppressed_rules = s_.script[match_list::file_matches_inside_a_suppressed];
     const std::wstring suppressed =
-        s_.script[match_list::file_matches_inside_a_suppressed].empty()
-            ? std::wstring()
-            : match_code_lookup(s_.script[match_list::file_matches_inside_a_suppressed],
-                                e.name_key);
+        suppressed_rules.empty() ? std::wstring() : match_code_lookup(suppressed_rules, e.name_key);
     if (!suppressed.empty())
       t_ += entry_text(suppressed, e);
     else
       t_ += visible_text(e);
   }
-  t_ += entry_text(sec_text(sec::post_fname_file), e);
+  if (!sec_text(sec::post_fname_file).empty()) t_ += entry_text(sec_text(sec::post_fname_file), e);
   t_ += L"</a>";
   if (!s_.include_filesize && !s_.include_date) t_ += L"&nbsp;";
-  t_ += entry_text(sec_text(sec::post_href_file), e);
+  if (!sec_text(sec::post_href_file).empty()) t_ += entry_text(sec_text(sec::post_href_file), e);
   t_ += L"</td>";
 
   if (s_.include_filesize) {
-    std::wstring style = sec_text(r ? sec::size_td2 : sec::size_td);
-    if (style.empty()) style = sec_text(r ? sec::size_date_td2 : sec::size_date_td);
-    t_ += L"<td " + (style.empty() ? std::wstring() : style + L" ") + L"align=\"right\">" +
-          format_size_cell(s_, e.size) + L"</td>";
+    const std::wstring& style = !sec_text(r ? sec::size_td2 : sec::size_td).empty()
+                                    ? sec_text(r ? sec::size_td2 : sec::size_td)
+                                    : sec_text(r ? sec::size_date_td2 : sec::size_date_td);
+    t_ += L"<td ";
+    if (!style.empty()) {
+      t_ += style;
+      t_ += L' ';
+    }
+    t_ += L"align=\"right\">";
+    t_ += format_size_cell(s_, e.size);
+    t_ += L"</td>";
   }
   if (s_.include_date) {
-    std::wstring style = sec_text(r ? sec::date_td2 : sec::date_td);
-    if (style.empty()) style = sec_text(r ? sec::size_date_td2 : sec::size_date_td);
-    std::wstring time_style = sec_text(r ? sec::time_td2 : sec::time_td);
-    if (time_style.empty()) time_style = sec_text(r ? sec::size_date_td2 : sec::size_date_td);
-    t_ += L"<td " + (style.empty() ? std::wstring() : style + L" ") + L"align=\"right\">" +
-          format_date_time_cells(s_, e.modified_time, s_.include_time != 0, time_style) + L"</td>";
+    const std::wstring& style = !sec_text(r ? sec::date_td2 : sec::date_td).empty()
+                                    ? sec_text(r ? sec::date_td2 : sec::date_td)
+                                    : sec_text(r ? sec::size_date_td2 : sec::size_date_td);
+    const std::wstring& time_style = !sec_text(r ? sec::time_td2 : sec::time_td).empty()
+                                         ? sec_text(r ? sec::time_td2 : sec::time_td)
+                                         : sec_text(r ? sec::size_date_td2 : sec::size_date_td);
+    t_ += L"<td ";
+    if (!style.empty()) {
+      t_ += style;
+      t_ += L' ';
+    }
+    t_ += L"align=\"right\">";
+    t_ += format_date_time_cells(s_, e.modified_time, s_.include_time != 0, time_style);
+    t_ += L"</td>";
   }
 }
 
@@ -350,6 +381,9 @@ bool file_table_writer::write() {
   const size_t n = list_.size();
   columns_ = std::max<int32_t>(1, s_.file_columns2);
   sections_mode_ = page_.gen.all_in_one;
+  for (match_list which : {match_list::file_matches_td, match_list::file_matches_a,
+                           match_list::file_matches_before_a, match_list::file_matches_inside_a})
+    if (!s_.script[which].empty()) has_file_matches_ = true;
   const int32_t extra =
       (s_.include_filesize ? 1 : 0) + (s_.include_date ? 1 : 0) + (s_.include_time ? 1 : 0);
   page_.file_columns_c = static_cast<int32_t>(std::min<size_t>(columns_, n));

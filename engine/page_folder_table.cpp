@@ -28,14 +28,18 @@ void gather_folder_entries(page_state& page, entry_list& list) {
   const entry_folder_ref here = make_entry_folder(page.folder);
 
   entry_list folders;
+  gen.subfolders_of.clear();
+  gen.subfolders.clear();
   if (s.include_subfolders && !gen.framed_page) {
     open_folder dir;
     if (dir.open(page.folder)) {
+      gen.subfolders_of = page.folder;
       for (const dir_item& item : dir.read_entries()) {
         if (!item.is_folder || starts_with(item.name, L".")) continue;
         const std::wstring child = join_path(page.folder, item.name);
         open_folder probe;
         if (!probe.open_child(dir, item.name, child)) continue;
+        gen.subfolders.push_back(item.name);
         if (gen.folder_is_skipped(child)) continue;
         auto entry = make_file_entry(item.name, here);
         if (s.use_html_titles_for_links)

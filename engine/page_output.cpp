@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <memory>
 
 #include "app/build_settings.h"
 #include "base/text_file_writer.h"
@@ -57,23 +58,43 @@ class capture_writer : public Writer {
   }
 };
 
+// Writes ASCII runs (the bulk of any page) straight into `out`: they are the
+// same bytes in every charset, one byte per character or, in UTF-16LE, the
+// byte and a zero. Every other character goes through the writer.
+template <class Writer>
+void encode_with(std::wstring_view text, std::string& out, bool two_bytes) {
+  std::unique_ptr<capture_writer<Writer>> writer;
+  size_t i = 0;
+  while (i < text.size()) {
+    size_t end = i;
+    while (end < text.size() && static_cast<uint32_t>(text[end]) < 0x80 && text[end] != L'\n')
+      ++end;
+    for (size_t k = i; k < end; ++k) {
+      out += static_cast<char>(text[k]);
+      if (two_bytes) out += '\0';
+    }
+    if (end == text.size()) break;
+    size_t other = end;
+    while (other < text.size() &&
+           (static_cast<uint32_t>(text[other]) >= 0x80 || text[other] == L'\n'))
+      ++other;
+    if (!writer) writer = std::make_unique<capture_writer<Writer>>();
+    writer->encode(text.substr(end, other - end), out);
+    i = other;
+  }
+}
+
 void encode_text(int32_t charset, std::wstring_view text, std::string& out) {
   switch (charset) {
-    case charset_ansi: {
-      capture_writer<ANSI_TextFileWriter> w;
-      w.encode(text, out);
+    case charset_ansi:
+      encode_with<ANSI_TextFileWriter>(text, out, false);
       break;
-    }
-    case charset_utf16le: {
-      capture_writer<UTF16LE_TextFileWriter> w;
-      w.encode(text, out);
+    case charset_utf16le:
+      encode_with<UTF16LE_TextFileWriter>(text, out, true);
       break;
-    }
-    default: {
-      capture_writer<UTF8_TextFileWriter> w;
-      w.encode(text, out);
+    default:
+      encode_with<UTF8_TextFileWriter>(text, out, false);
       break;
-    }
   }
 }
 
@@ -85,15 +106,21 @@ page_output::page_output(int32_t charset) : charset_(charset) {
 }
 
 void page_output::clear() {
-  bytes_.clear();
+  chunks_.clear();
   if (charset_ == charset_utf16le) {
     capture_writer<UTF16LE_TextFileWriter> w;
-    w.bom(bytes_);
+    chunks_.emplace_back();
+    w.bom(chunks_.back());
   }
 }
 
 void page_output::append(std::wstring_view text) {
-  encode_text(charset_, text, bytes_);
+  if (text.empty()) return;
+  std::string bytes;
+  bytes.reserve(text.size() * unit_ + 64);
+  encode_text(charset_, text, bytes);
+  if (bytes.capacity() > bytes.size() + bytes.size() / 4) bytes.shrink_to_fit();
+  chunks_.push_back(std::move(bytes));
 }
 
 std::string page_output::encode(std::wstring_view text) const {
@@ -102,37 +129,61 @@ std::string page_output::encode(std::wstring_view text) const {
   return out;
 }
 
-size_t page_output::find(std::string_view needle, size_t from) const {
+std::string page_output::bytes() const {
+  std::string all;
+  all.reserve(size());
+  for (const std::string& chunk : chunks_) all += chunk;
+  return all;
+}
+
+size_t page_output::size() const {
+  size_t n = 0;
+  for (const std::string& chunk : chunks_) n += chunk.size();
+  return n;
+}
+
+size_t page_output::find(const std::string& chunk, std::string_view needle, size_t from) const {
   for (;;) {
-    const size_t at = bytes_.find(needle, from);
+    const size_t at = chunk.find(needle, from);
     if (at == std::string::npos || at % unit_ == 0) return at;
     from = at + 1;
   }
 }
 
 bool page_output::contains(std::wstring_view marker) const {
-  return find(encode(marker), 0) != std::string::npos;
+  const std::string needle = encode(marker);
+  for (const std::string& chunk : chunks_)
+    if (find(chunk, needle, 0) != std::string::npos) return true;
+  return false;
 }
 
 size_t page_output::replace_all(std::wstring_view marker, std::wstring_view replacement) {
   const std::string needle = encode(marker);
   if (needle.empty()) return 0;
-  size_t at = find(needle, 0);
-  if (at == std::string::npos) return 0;
-  const std::string with = encode(replacement);
-  std::string result;
-  result.reserve(bytes_.size());
-  size_t from = 0;
+  std::string with;
+  bool encoded = false;
   size_t count = 0;
-  while (at != std::string::npos) {
-    result.append(bytes_, from, at - from);
-    result += with;
-    from = at + needle.size();
-    ++count;
-    at = find(needle, from);
+  for (std::string& chunk : chunks_) {
+    size_t at = find(chunk, needle, 0);
+    if (at == std::string::npos) continue;
+    if (!encoded) {
+      with = encode(replacement);
+      encoded = true;
+    }
+    // Chunks are small (a few hundred rows), so rebuilding one is cheap.
+    std::string result;
+    result.reserve(chunk.size());
+    size_t from = 0;
+    while (at != std::string::npos) {
+      result.append(chunk, from, at - from);
+      result += with;
+      from = at + needle.size();
+      ++count;
+      at = find(chunk, needle, from);
+    }
+    result.append(chunk, from, std::string::npos);
+    chunk.swap(result);
   }
-  result.append(bytes_, from, std::string::npos);
-  bytes_.swap(result);
   return count;
 }
 
@@ -143,16 +194,22 @@ bool page_output::write_to(const std::wstring& path, std::wstring* error) const 
       *error = L"cannot open \"" + path + L"\" for writing: " + utf8_to_wide(std::strerror(errno));
     return false;
   }
-  const bool written = std::fwrite(bytes_.data(), 1, bytes_.size(), file) == bytes_.size();
-  const int saved = errno;
-  const bool closed = std::fclose(file) == 0;
-  if (!written || !closed) {
-    if (error)
-      *error = L"cannot write \"" + path + L"\": " +
-               utf8_to_wide(std::strerror(written ? errno : saved));
-    return false;
+  bool written = true;
+  int saved = 0;
+  for (const std::string& chunk : chunks_) {
+    if (std::fwrite(chunk.data(), 1, chunk.size(), file) != chunk.size()) {
+      written = false;
+      saved = errno;
+      break;
+    }
   }
-  return true;
+  if (std::fclose(file) != 0 && written) {
+    written = false;
+    saved = errno;
+  }
+  if (!written && error)
+    *error = L"cannot write \"" + path + L"\": " + utf8_to_wide(std::strerror(saved));
+  return written;
 }
 
 }  // namespace tabulon

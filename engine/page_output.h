@@ -7,11 +7,13 @@
 // Windows-1252, UTF-8 without byte order mark, UTF-16LE with one), and every
 // "\n" becomes "\r\n". The final replacements of a page ("%%SUMMARY", the
 // totals, the anchor table marker) are applied to the bytes, and the bytes go
-// to disk in one write.
+// to disk chunk by chunk. The bytes are kept in chunks (one per append), so
+// the page never needs one contiguous block nor a second copy of itself.
 
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tabulon {
 
@@ -27,7 +29,8 @@ class page_output {
   std::string encode(std::wstring_view text) const;
 
   // Replaces every occurrence of `marker` by `replacement` (both wide text,
-  // converted here); in UTF-16 only at character boundaries. Returns the count.
+  // converted here); in UTF-16 only at character boundaries. A marker is
+  // found within one appended piece of text, never across two. Returns the count.
   size_t replace_all(std::wstring_view marker, std::wstring_view replacement);
   bool contains(std::wstring_view marker) const;
 
@@ -35,15 +38,17 @@ class page_output {
   // cannot be created or written; `error` then says why.
   bool write_to(const std::wstring& path, std::wstring* error = nullptr) const;
 
-  const std::string& bytes() const { return bytes_; }
+  // All bytes in one string (for tests; the page itself is written chunk by chunk).
+  std::string bytes() const;
+  size_t size() const;
   void clear();
 
  private:
-  size_t find(std::string_view needle, size_t from) const;
+  size_t find(const std::string& chunk, std::string_view needle, size_t from) const;
 
   int32_t charset_;
   size_t unit_ = 1;  // bytes per code unit at which a match may start
-  std::string bytes_;
+  std::vector<std::string> chunks_;
 };
 
 }  // namespace tabulon
