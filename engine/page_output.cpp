@@ -67,17 +67,27 @@ void encode_with(std::wstring_view text, std::string& out, bool two_bytes) {
   size_t i = 0;
   while (i < text.size()) {
     size_t end = i;
-    while (end < text.size() && static_cast<uint32_t>(text[end]) < 0x80 && text[end] != L'\n')
+    size_t line_ends = 0;
+    while (end < text.size() && static_cast<uint32_t>(text[end]) < 0x80) {
+      line_ends += text[end] == L'\n';
       ++end;
+    }
+    const size_t width = two_bytes ? 2 : 1;
+    const size_t at = out.size();
+    out.resize(at + (end - i + line_ends) * width);
+    char* p = out.data() + at;
     for (size_t k = i; k < end; ++k) {
-      out += static_cast<char>(text[k]);
-      if (two_bytes) out += '\0';
+      const char c = static_cast<char>(text[k]);
+      if (c == '\n') {
+        *p++ = '\r';
+        if (two_bytes) *p++ = '\0';
+      }
+      *p++ = c;
+      if (two_bytes) *p++ = '\0';
     }
     if (end == text.size()) break;
     size_t other = end;
-    while (other < text.size() &&
-           (static_cast<uint32_t>(text[other]) >= 0x80 || text[other] == L'\n'))
-      ++other;
+    while (other < text.size() && static_cast<uint32_t>(text[other]) >= 0x80) ++other;
     if (!writer) writer = std::make_unique<capture_writer<Writer>>();
     writer->encode(text.substr(end, other - end), out);
     i = other;
@@ -117,7 +127,7 @@ void page_output::clear() {
 void page_output::append(std::wstring_view text) {
   if (text.empty()) return;
   std::string bytes;
-  bytes.reserve(text.size() * unit_ + 64);
+  bytes.reserve(text.size() * unit_ + text.size() / 16 + 64);  // room for the "\r" of line ends
   encode_text(charset_, text, bytes);
   if (bytes.capacity() > bytes.size() + bytes.size() / 4) bytes.shrink_to_fit();
   chunks_.push_back(std::move(bytes));
