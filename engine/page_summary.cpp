@@ -78,7 +78,6 @@ bool html_generator::write_page(const std::wstring& page_folder) {
   }
   build_settings& s = *settings;
   page_state page(*this, page_folder);
-  page.kept_file_columns = s.file_columns2;
   if (progress) {
     ++progress->pages;
     progress->rows_done = 0;
@@ -88,6 +87,7 @@ bool html_generator::write_page(const std::wstring& page_folder) {
   scan.progress = progress;
   scan.all_in_one = all_in_one;
 
+  page.kept_file_columns = s.file_columns2;
   auto abandon = [&]() {
     page_text.clear();
     s.file_columns2 = page.kept_file_columns;
@@ -97,6 +97,7 @@ bool html_generator::write_page(const std::wstring& page_folder) {
   };
 
   prepare_page(page);
+  page.kept_file_columns = s.file_columns2;  // after the clamp, which stays
   // The page's bytes are produced in the encoding the prepared settings ask for.
   page.out = page_output(s.charset);
   compute_page_values(page);
