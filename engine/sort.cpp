@@ -117,9 +117,10 @@ std::vector<uint32_t> text_ranks(const std::vector<sort_item>& items, key_of key
   return slot_of_item;
 }
 
-// The order of two items: negative when `a` goes first. Each type reads as
-// the quicksort's test of an element against its pivot (see the header);
-// 0 means the types cannot tell the two apart.
+// The order of two items: negative when `a` goes first, 0 when the type
+// cannot tell them apart. Every type is a strict weak order (keys, then the
+// tie-break of the header's table), so any correct sort agrees on every pair
+// it tells apart.
 class item_order {
  public:
   item_order(int32_t kind, bool descending, bool group, build_progress* progress,
