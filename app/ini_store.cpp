@@ -21,26 +21,6 @@ uint32_t utf16_weight(wchar_t c) {
   return v > 0xFFFF ? 0xD800 + ((v - 0x10000) >> 10) : v;
 }
 
-bool is_escape(wchar_t c) {
-  return c >= 0xDC80 && c <= 0xDCFF;
-}
-
-// Reads a whole file with the given encoding; false when it cannot be opened.
-bool read_as(const std::wstring& file, int encoding, std::wstring& text, int* detected) {
-  text.clear();
-  text_file in;
-  if (in.open(file, text_read, encoding) != text_ok) return false;
-  if (detected) *detected = in.encoding;
-  std::wstring line;
-  bool first = true;
-  while (in.read_line(line) == text_ok) {
-    if (!first) text.push_back(L'\n');
-    text += line;
-    first = false;
-  }
-  return true;
-}
-
 std::filesystem::path fs_path(const std::wstring& file) {
 #ifdef _WIN32
   return std::filesystem::path(file);
@@ -84,20 +64,9 @@ bool ini_store::load(const std::wstring& file, const std::wstring& default_secti
   entries.clear();
   errno = 0;
   std::wstring text;
-  int encoding = text_detect;
-  if (!read_as(file, text_detect, text, &encoding)) {
+  if (!read_whole_file_utf8_default(file, text)) {
     if (error) *error = errno_text(errno);
     return false;
-  }
-  // A file without a byte order mark is most often UTF-8 written by an editor;
-  // it is read as ANSI only when its bytes are not valid UTF-8, so that such
-  // files keep their non-English characters.
-  if (encoding == text_ansi) {
-    std::wstring utf8;
-    if (read_as(file, text_utf8, utf8, nullptr) &&
-        std::find_if(utf8.begin(), utf8.end(), is_escape) == utf8.end()) {
-      text.swap(utf8);
-    }
   }
   parse(text);
   return true;

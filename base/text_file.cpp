@@ -153,9 +153,14 @@ int text_file::close() {
 }
 
 bool read_whole_file(std::wstring_view file_path, std::wstring& text) {
+  return read_whole_file(file_path, text, text_detect, nullptr);
+}
+
+bool read_whole_file(std::wstring_view file_path, std::wstring& text, int encoding, int* detected) {
   text.clear();
   text_file file;
-  if (file.open(file_path, text_read, text_detect) != text_ok) return false;
+  if (file.open(file_path, text_read, encoding) != text_ok) return false;
+  if (detected) *detected = file.encoding;
   // One allocation up front: a file never has more characters than bytes.
   std::error_code ec;
   const auto bytes = std::filesystem::file_size(to_native(file_path), ec);
@@ -167,6 +172,20 @@ bool read_whole_file(std::wstring_view file_path, std::wstring& text) {
     text.append(line);
     first = false;
   }
+  return true;
+}
+
+bool read_whole_file_utf8_default(std::wstring_view file_path, std::wstring& text) {
+  int encoding = text_detect;
+  if (!read_whole_file(file_path, text, text_detect, &encoding)) return false;
+  if (encoding != text_ansi) return true;
+  std::wstring utf8;
+  if (!read_whole_file(file_path, utf8, text_utf8, nullptr)) return true;
+  // The UTF-8 reader keeps a byte of an invalid sequence as U+DC80 + byte:
+  // such a file is not UTF-8 after all and stays as read in ANSI.
+  for (wchar_t c : utf8)
+    if (c >= 0xDC80 && c <= 0xDCFF) return true;
+  text.swap(utf8);
   return true;
 }
 

@@ -98,4 +98,13 @@ class text_file {
 // cannot be opened.
 bool read_whole_file(std::wstring_view path, std::wstring& text);
 
+// As read_whole_file, with the given encoding code; `detected` (when not null)
+// receives the encoding the file was read in.
+bool read_whole_file(std::wstring_view path, std::wstring& text, int encoding, int* detected);
+
+// As read_whole_file, except that a file without a byte order mark is read as
+// UTF-8 when its bytes are valid UTF-8, and as ANSI otherwise. For files that
+// editors on Linux save as plain UTF-8: configuration and language files.
+bool read_whole_file_utf8_default(std::wstring_view path, std::wstring& text);
+
 }  // namespace tabulon

@@ -234,5 +234,25 @@ TEST(TextFile, UnicodeFileNames) {
   EXPECT_EQ(text, L"ok");
 }
 
+TEST(ReadWholeFileUtf8Default, PlainUtf8IsUtf8AndLatin1StaysAnsi) {
+  temp_dir dir;
+  std::wstring text;
+  // UTF-8 without a mark: read as UTF-8, where plain detection takes it as ANSI.
+  const auto utf8 = dir.write("utf8.txt", "caf\xC3\xA9\r\nx");
+  ASSERT_TRUE(read_whole_file_utf8_default(wide(utf8), text));
+  EXPECT_EQ(text, L"caf\u00E9\nx");
+  ASSERT_TRUE(read_whole_file(wide(utf8), text));
+  EXPECT_EQ(text, L"caf\u00C3\u00A9\nx");
+  // Windows-1252 bytes that are not UTF-8 stay ANSI.
+  const auto ansi = dir.write("ansi.txt", "caf\xE9 \x80");
+  ASSERT_TRUE(read_whole_file_utf8_default(wide(ansi), text));
+  EXPECT_EQ(text, L"caf\u00E9 \u20AC");
+  // A mark decides as usual.
+  const auto le = dir.write("le.txt", std::string("\xFF\xFE" "a\0", 4));
+  ASSERT_TRUE(read_whole_file_utf8_default(wide(le), text));
+  EXPECT_EQ(text, L"a");
+  EXPECT_FALSE(read_whole_file_utf8_default(wide(dir.path() / "missing.txt"), text));
+}
+
 }  // namespace
 }  // namespace tabulon

@@ -120,7 +120,9 @@ std::wstring escape_href(const build_settings& settings, std::wstring_view text)
         break;
 #endif
       default:
-        if (charset_carries(settings.charset, c)) {
+        // Control characters (a tab or line break in a name) would end or
+        // split the attribute value, so they are percent-escaped too.
+        if (c >= 0x20 && c != 0x7F && charset_carries(settings.charset, c)) {
           out.push_back(c);
         } else {
           append_percent_utf8(out, c);

@@ -36,6 +36,8 @@ TEST(TextConvertHref, NamesCannotBreakTheLinkOrInjectMarkup) {
 #endif
   // Bytes that are not UTF-8 link to the file's own bytes.
   EXPECT_EQ(escape_href(s, std::wstring(L"x") + wchar_t(0xDCFF)), L"x%FF");
+  // A tab or line break in a name cannot split the attribute.
+  EXPECT_EQ(escape_href(s, L"a\tb\nc\x7F"), L"a%09b%0Ac%7F");
   // UTF-8 pages carry every character; ANSI pages get the UTF-8 bytes.
   EXPECT_EQ(escape_href(s, L"\u0416.txt"), L"\u0416.txt");
   EXPECT_EQ(escape_href(ansi_page(), L"\u0416.txt"), L"%D0%96.txt");

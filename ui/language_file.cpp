@@ -5,6 +5,7 @@
 #include "base/markup.h"
 #include "base/text_file.h"
 #include "base/wide_string.h"
+#include "platform/path_rules.h"
 
 namespace tabulon {
 namespace {
@@ -51,32 +52,6 @@ void read_item(CMarkup& doc, const interface_text_item& item, interface_text& ta
   doc.leave();
 }
 
-// XML's default encoding is UTF-8, and many editors save it without a byte
-// order mark; read_whole_file would take such a file as ANSI and garble every
-// accented letter. So a file without a mark that is valid UTF-8 is read as
-// UTF-8; any other file is read as read_whole_file detects it.
-bool read_language_file(const std::wstring& path, std::wstring& text) {
-  text.clear();
-  {
-    text_file probe;
-    if (probe.open(path, text_read, text_detect) != text_ok) return false;
-    if (probe.encoding != text_ansi) return read_whole_file(path, text);
-  }
-  text_file file;
-  if (file.open(path, text_read, text_utf8) != text_ok) return false;
-  std::wstring line;
-  bool first = true;
-  while (file.read_line(line) == text_ok) {
-    if (!first) text.push_back(L'\n');
-    text.append(line);
-    first = false;
-  }
-  // The UTF-8 reader keeps an invalid byte as U+DC80 + byte: not UTF-8 after all.
-  const bool valid =
-      std::none_of(text.begin(), text.end(), [](wchar_t c) { return c >= 0xDC80 && c <= 0xDCFF; });
-  return valid || read_whole_file(path, text);
-}
-
 }  // namespace
 
 std::optional<message_record> apply_language_text(std::wstring_view xml,
@@ -106,17 +81,7 @@ std::optional<message_record> apply_language_text(std::wstring_view xml,
 }
 
 std::wstring resolve_language_path(std::wstring_view name, std::wstring_view program_folder) {
-  std::wstring path(name);
-#ifdef _WIN32
-  const bool absolute = path.find(L':') != std::wstring::npos || starts_with(path, L"\\\\");
-#else
-  // Names written on Windows keep working: "\" separates folders.
-  for (auto& c : path) {
-    if (c == L'\\') c = L'/';
-  }
-  const bool absolute = starts_with(path, L"/");
-#endif
-  return absolute ? path : std::wstring(program_folder) + path;
+  return resolve_in_program_folder(name, program_folder);
 }
 
 void copy_month_names(const interface_text_table& table, build_settings& settings) {
@@ -130,7 +95,9 @@ std::optional<message_record> apply_language_file(build_settings& settings,
   if (settings.language_file.empty()) return std::nullopt;
   const std::wstring path = resolve_language_path(settings.language_file, settings.program_folder);
   std::wstring xml;
-  if (!read_language_file(path, xml)) xml.clear();
+  // XML's default encoding is UTF-8, and many editors save it without a byte
+  // order mark: such a file is read as UTF-8 when its bytes are valid UTF-8.
+  if (!read_whole_file_utf8_default(path, xml)) xml.clear();
   auto message = apply_language_text(xml, path, table);
   if (!message) copy_month_names(table, settings);
   return message;
