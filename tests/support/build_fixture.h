@@ -72,6 +72,15 @@ class build_fixture {
   std::filesystem::path tree_;
 };
 
+// The ASCII characters of a UTF-16LE page (after its byte order mark); any
+// other character reads as "?".
+inline std::string utf16le_to_ascii(std::string_view bytes) {
+  std::string text;
+  for (size_t i = 2; i + 1 < bytes.size(); i += 2)
+    text += (bytes[i + 1] == 0 && static_cast<unsigned char>(bytes[i]) < 0x80) ? bytes[i] : '?';
+  return text;
+}
+
 // How often `needle` occurs in `text`.
 inline size_t count_of(std::string_view text, std::string_view needle) {
   size_t n = 0;
