@@ -88,15 +88,17 @@ bool open_folder::open_child(const open_folder& parent, const std::wstring& name
 std::vector<dir_item> open_folder::read_entries() const {
   std::vector<dir_item> items;
   if (fd_ < 0) return items;
-  // fdopendir takes over the descriptor it is given, so it gets its own;
+  // fdopendir takes over the descriptor it is given, so it gets a duplicate;
   // the folder itself stays open for fstatat and for opening subfolders.
-  int dir_fd = ::openat(fd_, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  int dir_fd = ::fcntl(fd_, F_DUPFD_CLOEXEC, 0);
   if (dir_fd < 0) return items;
   DIR* dir = ::fdopendir(dir_fd);
   if (!dir) {
     ::close(dir_fd);
     return items;
   }
+  ::rewinddir(dir);  // the duplicate shares the position of an earlier reading
+  items.reserve(32);
   while (struct dirent* ent = ::readdir(dir)) {
     const char* name = ent->d_name;
     if (name[0] == '.' && (name[1] == 0 || (name[1] == '.' && name[2] == 0))) continue;
