@@ -388,6 +388,7 @@ bool file_table_writer::write() {
       (s_.include_filesize ? 1 : 0) + (s_.include_date ? 1 : 0) + (s_.include_time ? 1 : 0);
   page_.file_columns_c = static_cast<int32_t>(std::min<size_t>(columns_, n));
   page_.file_columns_w = page_.file_columns_c * (1 + extra);
+  page_.current_columns = page_.file_columns_w;
   if (s_.full_pathname_links) {
     std::wstring base = give_drive_of_program_folder(page_.folder, s_.program_folder);
     if (base.empty() || base.back() != L'/') base += L'/';

@@ -86,6 +86,7 @@ void write_folder_table(page_state& page) {
 
     const int32_t columns = s.folder_columns2;
     const int32_t shown_columns = std::min<int32_t>(columns, static_cast<int32_t>(list.size()));
+    page.current_columns = shown_columns;
 
     t += L"\n";
     const std::wstring& header = section(page, sec::folder_table_header);

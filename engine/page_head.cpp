@@ -116,7 +116,8 @@ std::wstring expand_page_section(page_state& page, std::wstring_view section_tex
     replace(text, L"%%DAY%", page.day);
     replace(text, L"%%FILE_SIZES%", s.file_sizes);
     replace(text, L"%%DATE", page.date_with_time);
-    if (kind == page_section_kind::other && columns >= 0) expand_columns(text, columns);
+    if (kind == page_section_kind::other)
+      expand_columns(text, columns >= 0 ? columns : page.current_columns);
   }
   if (!head && include_files) expand_file_markers(s, text, page.folder);
   return text;

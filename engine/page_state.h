@@ -44,6 +44,7 @@ struct page_state {
   int32_t kept_file_columns = 0;  // `file_columns2` before the page
   int32_t file_columns_c = 0;     // effective file columns c
   int32_t file_columns_w = 0;     // cell columns w
+  int32_t current_columns = 0;    // column count of the table written last, for "%%COLUMNS%"
 
   std::vector<recorded_folder> recorded;  // subsection rows, for the anchor table
   page_output out;                        // finished parts of the page, encoded
@@ -54,7 +55,7 @@ struct page_state {
 };
 
 // Expands the page placeholders of a page-level section. `columns` is the
-// count for "%%COLUMNS%" (negative: not expanded). `include_files` expands
+// count for "%%COLUMNS%" (negative: the count of the table written last). `include_files` expands
 // "%%FILE" markers (in /HEAD right after "%%ROOT_FOLDER%", elsewhere last).
 std::wstring expand_page_section(page_state& page, std::wstring_view text, page_section_kind kind,
                                  int32_t columns, bool include_files);
