@@ -105,6 +105,16 @@ TEST(BuildResult, OutputNameWithAFolderIsTakenFromTheProgramFolder) {
   std::filesystem::remove_all(target.parent_path());
 }
 
+TEST(BuildResult, APageThatCannotBeWrittenIsReported) {
+  build_fixture f;
+  f.file("a.txt");
+  const auto target = f.dir().path() / "no such folder" / "out.html";
+  const auto result = f.build("recursive_build=FALSE\noutput_filename=" + target.string() + "\n");
+  EXPECT_EQ(result.exit_status, 1);
+  EXPECT_NE(result.err.find("cannot open"), std::string::npos) << result.err;
+  EXPECT_NE(result.err.find("out.html"), std::string::npos);
+}
+
 TEST(BuildResult, AFramedBuildWithoutItsFramesetScriptWritesNothing) {
   build_fixture f;
   f.file("a.txt");
