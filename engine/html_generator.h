@@ -17,6 +17,7 @@
 // the folder being worked on is passed explicitly.
 
 #include <cstdint>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -74,6 +75,17 @@ class html_generator {
   // the skip filter), so the per-folder walk need not read the folder again.
   std::wstring subfolders_of;
   std::vector<std::wstring> subfolders;
+
+  // The build's script as last read, so that pages need not read and parse
+  // the same file again (engine/page_summary.cpp decides when it may be used).
+  struct script_cache {
+    bool usable = false;
+    std::wstring name;
+    std::filesystem::file_time_type stamp{};
+    uintmax_t size = 0;
+    script_template script;
+  };
+  script_cache cached_script;
 
   // One-shot flags read and cleared by write_page.
   bool skip_next_page = false;  // write no page for the next folder

@@ -96,3 +96,33 @@ TEST(HtmlGenerator, ALinkBackUpTheTreeEndsTheWalk) {
 
 }  // namespace
 }  // namespace tabulon
+
+namespace tabulon {
+namespace {
+
+TEST(HtmlGenerator, EveryPageSeesTheScriptAsItIsOnDisk) {
+  temp_dir dir;
+  dir.write("tree/a.txt", "x");
+  dir.write("tree/b/b.txt", "x");
+  const auto script = dir.write("script.txt", "/START\n<p>first</p>\n");
+  build_settings s = per_folder_settings(dir.path() / "tree");
+  s.reload_script = 1;
+  s.custom_html_filename = from_native(script.string());
+
+  build_progress progress;
+  progress.notify = 1;
+  progress.callback = [&](build_progress& p) {
+    if (ends_with(p.current_folder, L"/b"))
+      dir.write("script.txt", "/START\n<p>second, longer</p>\n");
+  };
+  html_generator generator(s);
+  EXPECT_EQ(generator.build_from_root(&progress), 2);
+  EXPECT_NE(testing::read_bytes(dir.path() / "tree" / "index.html").find("<p>first</p>"),
+            std::string::npos);
+  EXPECT_NE(
+      testing::read_bytes(dir.path() / "tree" / "b" / "index.html").find("<p>second, longer</p>"),
+      std::string::npos);
+}
+
+}  // namespace
+}  // namespace tabulon

@@ -1,5 +1,9 @@
 // The end of a page (summary, /END, closing tags) and write_page itself:
 // preparation, the pieces in order, the final replacements and the file.
+#include <filesystem>
+#include <system_error>
+
+#include "base/text_file.h"
 #include "base/wide_string.h"
 #include "engine/anchor_table.h"
 #include "engine/date_format.h"
@@ -9,10 +13,39 @@
 #include "engine/script_loader.h"
 #include "engine/size_format.h"
 #include "engine/summary_format.h"
+#include "platform/path_rules.h"
 
 namespace tabulon {
 
 namespace {
+
+// Loads the build's script again, as every page does. A script that draws
+// random colours is read anew each time; any other is read once per build and
+// copied from then on, for as long as its file stays the same.
+void reload_script(html_generator& gen, build_settings& s) {
+  html_generator::script_cache& cache = gen.cached_script;
+  const std::wstring file = resolve_in_program_folder(s.custom_html_filename, s.program_folder);
+  std::error_code error;
+  const std::filesystem::path native = to_native(file);
+  const auto stamp = std::filesystem::last_write_time(native, error);
+  const auto size = error ? 0 : std::filesystem::file_size(native, error);
+  const bool readable = !error && !s.custom_html_filename.empty();
+  if (readable && cache.usable && cache.name == s.custom_html_filename && cache.stamp == stamp &&
+      cache.size == size) {
+    s.script = cache.script;
+    return;
+  }
+  load_script(s.script, s.custom_html_filename, s.program_folder);
+  cache.usable = false;
+  if (!readable) return;
+  std::wstring text;
+  if (!read_whole_file(file, text) || text.find(L"%%RANDOM_COLOR%") != std::wstring::npos) return;
+  cache.name = s.custom_html_filename;
+  cache.stamp = stamp;
+  cache.size = size;
+  cache.script = s.script;
+  cache.usable = true;
+}
 
 // Steps that come before any text of the page.
 void prepare_page(page_state& page) {
@@ -29,7 +62,7 @@ void prepare_page(page_state& page) {
   clamp(s.anchor_columns2);
 
   if (s.reload_script) {
-    load_script(s.script, s.custom_html_filename, s.program_folder);
+    reload_script(gen, s);
     apply_file_table_elements(s.script, s.use_file_table_script_elements != 0);
   }
   const std::wstring& anchor = s.script[sec::anchor];
