@@ -1,6 +1,7 @@
 // The file table of a page: scan, order, header rows, one cell group per
 // file, the folder subsection rows of a grouped listing, and the table end.
 #include <algorithm>
+#include <array>
 
 #include "base/wide_string.h"
 #include "engine/column_arrange.h"
@@ -14,6 +15,7 @@
 #include "engine/sort.h"
 #include "engine/summary_format.h"
 #include "engine/text_convert.h"
+#include "platform/file_time.h"
 #include "platform/path_rules.h"
 
 namespace tabulon {
@@ -58,6 +60,18 @@ class file_table_writer {
   void write_subsection_row(size_t index);
   std::wstring href_append(const file_entry& e) const;
   std::wstring visible_text(file_entry& e) const;
+  void append_visible_text(file_entry& e);
+  void append_date_cells(int64_t file_time, bool r, const std::wstring& time_style);
+
+  // The date and time cells of recent file times: files of one tree share
+  // few distinct seconds, and each costs a local-time conversion and
+  // formatting. Indexed by the second and the row style.
+  struct date_cells {
+    int64_t key = -1;
+    std::wstring text;
+  };
+  std::array<date_cells, 1024> date_cache_;
+  std::wstring row_open_[2];  // "<tr ...>" of the two row styles
 
   page_state& page_;
   build_settings& s_;
@@ -139,6 +153,31 @@ std::wstring file_table_writer::visible_text(file_entry& e) const {
   return s_.replace_latin_chars ? latin_to_entities(s_, text) : text;
 }
 
+void file_table_writer::append_visible_text(file_entry& e) {
+  const bool with_folder = sections_mode_ && !s_.sort_folders_first && s_.show_folder_names;
+  if (with_folder || s_.max_file_chars2 > 0) {
+    t_ += visible_text(e);
+    return;
+  }
+  append_link_text(t_, s_, (s_.use_html_titles_for_links && e.link_title) ? *e.link_title : e.name);
+}
+
+void file_table_writer::append_date_cells(int64_t file_time, bool r,
+                                          const std::wstring& time_style) {
+  const int64_t seconds = unix_seconds_from_file_time(file_time);
+  if (seconds < 0) {
+    t_ += format_date_time_cells(s_, file_time, s_.include_time != 0, time_style);
+    return;
+  }
+  const int64_t key = seconds * 2 + (r ? 1 : 0);
+  date_cells& slot = date_cache_[static_cast<size_t>(key) % date_cache_.size()];
+  if (slot.key != key) {
+    slot.text = format_date_time_cells(s_, file_time, s_.include_time != 0, time_style);
+    slot.key = key;
+  }
+  t_ += slot.text;
+}
+
 void file_table_writer::write_row_cells(size_t index, bool r, int32_t m) {
   file_entry& e = list_[index];
   auto add_spaced = [this](const std::wstring& text) {
@@ -182,7 +221,7 @@ void file_table_writer::write_row_cells(size_t index, bool r, int32_t m) {
       }
       t_ += link_folder_text_;
     }
-    t_ += latin_to_url(s_, escape_href(s_, e.name));
+    append_link_target(t_, s_, e.name);
     t_ += L'"';
   }
   if (!sec_text(sec::file_href_append).empty()) t_ += href_append(e);
@@ -209,7 +248,7 @@ void file_table_writer::write_row_cells(size_t index, bool r, int32_t m) {
     if (!suppressed.empty())
       t_ += entry_text(suppressed, e);
     else
-      t_ += visible_text(e);
+      append_visible_text(e);
   }
   if (!sec_text(sec::post_fname_file).empty()) t_ += entry_text(sec_text(sec::post_fname_file), e);
   t_ += L"</a>";
@@ -227,7 +266,7 @@ void file_table_writer::write_row_cells(size_t index, bool r, int32_t m) {
       t_ += L' ';
     }
     t_ += L"align=\"right\">";
-    t_ += format_size_cell(s_, e.size);
+    append_size_cell(t_, s_, e.size);
     t_ += L"</td>";
   }
   if (s_.include_date) {
@@ -243,7 +282,7 @@ void file_table_writer::write_row_cells(size_t index, bool r, int32_t m) {
       t_ += L' ';
     }
     t_ += L"align=\"right\">";
-    t_ += format_date_time_cells(s_, e.modified_time, s_.include_time != 0, time_style);
+    append_date_cells(e.modified_time, r, time_style);
     t_ += L"</td>";
   }
 }
@@ -433,6 +472,10 @@ bool file_table_writer::write() {
     progress->rows_done = 0;
   }
 
+  for (const bool second : {false, true})
+    row_open_[second ? 1 : 0] =
+        L"<tr" + spaced(sec_text(second ? sec::file_table_row2 : sec::file_table_row)) + L">";
+
   bool r = false;
   int32_t m = 1;
   bool row_closed = true;
@@ -440,7 +483,7 @@ bool file_table_writer::write() {
   for (size_t i = 0; i < n; ++i) {
     if (page_.grouped && i == 0) write_subsection_row(0);
     if (m == 1) {
-      t_ += L"<tr" + spaced(sec_text(r ? sec::file_table_row2 : sec::file_table_row)) + L">";
+      t_ += row_open_[r ? 1 : 0];
       row_closed = false;
     }
     write_row_cells(i, r, m);

@@ -34,7 +34,8 @@ void gather_folder_entries(page_state& page, entry_list& list) {
     open_folder dir;
     if (dir.open(page.folder)) {
       gen.subfolders_of = page.folder;
-      for (const dir_item& item : dir.read_entries()) {
+      std::vector<dir_item> items = dir.read_entries();
+      for (const dir_item& item : items) {
         if (!item.is_folder || starts_with(item.name, L".")) continue;
         const std::wstring child = join_path(page.folder, item.name);
         open_folder probe;
@@ -47,6 +48,9 @@ void gather_folder_entries(page_state& page, entry_list& list) {
         folders.push_front(std::move(entry));
         ++page.folder_count;
       }
+      // The file scan of this page lists the same folder next.
+      gen.scan.listed_folder = page.folder;
+      gen.scan.listed_items = std::move(items);
     }
   }
   for (auto& e : folders.items) list.push_back(std::move(e));

@@ -48,10 +48,19 @@ std::wstring spaced(const std::wstring& text) {
 page_state::page_state(html_generator& generator, const std::wstring& page_folder)
     : gen(generator), s(*generator.settings), folder(page_folder), out(s.charset) {}
 
+namespace {
+constexpr size_t kKeptTextCapacity = 1 << 17;  // characters
+}  // namespace
+
 void page_state::flush_text() {
   if (gen.page_text.empty()) return;
   out.append(gen.page_text);
-  std::wstring().swap(gen.page_text);  // release the memory, not just the length
+  // A buffer of the usual size stays for the next rows (allocating it again
+  // for every chunk costs more than the chunk's text); a large one goes.
+  if (gen.page_text.capacity() <= kKeptTextCapacity)
+    gen.page_text.clear();
+  else
+    std::wstring().swap(gen.page_text);
 }
 
 void compute_page_values(page_state& page) {

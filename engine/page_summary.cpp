@@ -135,9 +135,15 @@ bool html_generator::write_page(const std::wstring& page_folder) {
   page.out = page_output(s.charset);
   compute_page_values(page);
   write_head(page);
+  scan.listed_folder.clear();
+  scan.listed_items.clear();
   write_folder_table(page);
   page.flush_text();
-  if (!write_file_table(page)) return abandon();
+  const bool table_written = write_file_table(page);
+  // A listing the scan did not take must not outlive this page.
+  scan.listed_folder.clear();
+  scan.listed_items.clear();
+  if (!table_written) return abandon();
   write_page_end(page);
   page.flush_text();
 

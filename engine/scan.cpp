@@ -70,9 +70,11 @@ class scanner {
 
   bool has_spec() const { return !spec_items_.empty(); }
 
-  void run(const open_folder& top, const std::wstring& path, int32_t& depth) {
+  // `listing`, when given, is the top folder's listing, already read.
+  void run(const open_folder& top, const std::wstring& path, int32_t& depth,
+           std::vector<dir_item>* listing) {
     on_path_.push_back(top.identity());
-    scan(top, path, depth);
+    scan(top, path, depth, listing);
     on_path_.pop_back();
   }
 
@@ -89,7 +91,8 @@ class scanner {
     ~depth_guard() { --depth; }
   };
 
-  void scan(const open_folder& dir, const std::wstring& path, int32_t& depth) {
+  void scan(const open_folder& dir, const std::wstring& path, int32_t& depth,
+            std::vector<dir_item>* listing = nullptr) {
     depth_guard guard(depth);
     if (folder_is_skipped(settings_, path)) return;
 
@@ -104,7 +107,7 @@ class scanner {
       }
     }
 
-    std::vector<dir_item> items = dir.read_entries();
+    std::vector<dir_item> items = listing ? std::move(*listing) : dir.read_entries();
     entry_folder_ref folder;  // made when the folder's first file is taken
     if (!root_files_excluded) {
       // Upper-cased names of the candidate files, made once for all spec items.
@@ -280,7 +283,12 @@ bool scan_folder(scan_context& context, std::wstring_view folder, std::wstring_v
   const std::wstring path = scan_folder_path(folder);
   open_folder top;
   if (!top.open(path)) return true;
-  scan.run(top, path, depth);
+  std::vector<dir_item>* listing = !context.listed_folder.empty() && context.listed_folder == folder
+                                       ? &context.listed_items
+                                       : nullptr;
+  scan.run(top, path, depth, listing);
+  context.listed_folder.clear();
+  context.listed_items.clear();
   // The list is head first: the most recently found entry leads.
   list.items.insert(list.items.begin(), std::make_move_iterator(scan.found.rbegin()),
                     std::make_move_iterator(scan.found.rend()));

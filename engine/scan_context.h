@@ -12,6 +12,7 @@
 
 #include "app/build_settings.h"
 #include "engine/build_progress.h"
+#include "platform/dir_enum.h"
 
 namespace tabulon {
 
@@ -27,6 +28,11 @@ struct scan_context {
   bool all_in_one = false;   // recursive build with all links in one file
   std::wstring base_folder;  // first folder scanned by an all-in-one build; entry
                              // folder paths are made relative to it
+  // The listing of `listed_folder` that the page's folder table has just
+  // read; a scan of that same folder takes it instead of reading the folder
+  // a second time. Set and cleared by page assembly around one page.
+  std::wstring listed_folder;
+  std::vector<dir_item> listed_items;
   std::wstring root_folder;  // the build's root folder as configured (before the
                              // per-folder walk changes `path`); the root rule of
                              // included folders compares against it

@@ -1,5 +1,6 @@
 #include "engine/size_format.h"
 
+#include <charconv>
 #include <cstdio>
 
 #include "base/wide_string.h"
@@ -86,6 +87,30 @@ std::wstring format_size_cell(const build_settings& settings, int64_t bytes) {
       break;
   }
   return out;
+}
+
+void append_size_cell(std::wstring& out, const build_settings& settings, int64_t bytes) {
+  const int32_t type = settings.file_size_display_type;
+  const int64_t value = type == 0 ? bytes : bytes / 1024;
+  if ((type != 0 && type != 1) || value < 0) {
+    out += format_size_cell(settings, bytes);
+    return;
+  }
+  char digits[24];
+  const auto [end, ec] = std::to_chars(digits, digits + sizeof digits, value);
+  (void)ec;  // 24 characters hold every 64-bit value
+  const size_t count = static_cast<size_t>(end - digits);
+  const std::wstring_view separator =
+      settings.insert_commas ? style_of(settings.number_format).separator : std::wstring_view();
+  for (size_t i = 0; i < count; ++i) {
+    // A separator before every group of three counted from the right.
+    if (i > 0 && (count - i) % 3 == 0) out += separator;
+    out.push_back(static_cast<wchar_t>(digits[i]));
+  }
+  if (type == 1) {
+    out += L"&nbsp;";
+    out += settings.k_word;
+  }
 }
 
 std::wstring_view line_break(const build_settings& settings) {

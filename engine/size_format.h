@@ -25,6 +25,10 @@ std::wstring group_digits(const build_settings& settings, std::wstring_view text
 // format_size, grouped, and for K, MB and GB "&nbsp;" and the unit word.
 std::wstring format_size_cell(const build_settings& settings, int64_t bytes);
 
+// Appends format_size_cell(settings, bytes) to `out`; whole bytes and K are
+// written without intermediate texts.
+void append_size_cell(std::wstring& out, const build_settings& settings, int64_t bytes);
+
 // The line break of the page's document type: "<br />" for doctype 1, 2 and
 // 4, "<br>" otherwise.
 std::wstring_view line_break(const build_settings& settings);

@@ -257,6 +257,116 @@ std::wstring dir_display(const build_settings& settings, std::wstring_view path)
   return std::wstring(path);
 }
 
+namespace {
+
+// Whether latin_to_url writes the two UTF-8 bytes of a Latin-1 character.
+bool latin_url_as_utf8(const build_settings& settings) {
+#ifdef _WIN32
+  return settings.charset == charset_utf8 || settings.charset == charset_utf16le;
+#else
+  (void)settings;
+  return true;
+#endif
+}
+
+}  // namespace
+
+void append_link_target(std::wstring& out, const build_settings& settings, std::wstring_view text) {
+  const bool latin = settings.replace_latin_chars != 0;
+  const bool utf8 = latin_url_as_utf8(settings);
+  for (const wchar_t c : text) {
+    // Plain ASCII is the bulk of every name and passes both steps unchanged.
+    if (c > 0x20 && c < 0x7F) {
+      switch (c) {
+        case L'%':
+          out += L"%25";
+          continue;
+        case L'&':
+          out += L"&amp;";
+          continue;
+        case L';':
+          out += L"%3B";
+          continue;
+        case L'#':
+          out += L"%23";
+          continue;
+        case L'<':
+          out += L"%3C";
+          continue;
+        case L'>':
+          out += L"%3E";
+          continue;
+        case L'"':
+          out += L"%22";
+          continue;
+        case L'?':
+          out += L"%3F";
+          continue;
+#ifndef _WIN32
+        case L'\\':
+          out += L"%5C";
+          continue;
+#endif
+        default:
+          out.push_back(c);
+          continue;
+      }
+    }
+    if (c == L' ') {
+      out += L"%20";
+    } else if (c >= 0x20 && c != 0x7F && charset_carries(settings.charset, c)) {
+      if (latin && is_latin_table_char(c)) {
+        if (utf8) {
+          append_percent_byte(out, static_cast<unsigned char>(0xC0 | (c >> 6)));
+          append_percent_byte(out, static_cast<unsigned char>(0x80 | (c & 0x3F)));
+        } else {
+          append_percent_byte(out, static_cast<unsigned char>(c));
+        }
+      } else {
+        out.push_back(c);
+      }
+    } else {
+      append_percent_utf8(out, c);
+    }
+  }
+}
+
+void append_link_text(std::wstring& out, const build_settings& settings, std::wstring_view text) {
+  const bool latin = settings.replace_latin_chars != 0;
+  for (const wchar_t c : text) {
+    switch (c) {
+      case L'&':
+        out += L"&amp;";
+        break;
+      case L'<':
+        out += L"&lt;";
+        break;
+      case L'>':
+        out += L"&gt;";
+        break;
+      case L'"':
+        out += L"&quot;";
+        break;
+      default:
+        if (c < 0x80) {
+          if (charset_carries(settings.charset, c)) {
+            out.push_back(c);
+          } else {
+            append_text_reference(out, c);
+          }
+        } else if (charset_carries(settings.charset, c)) {
+          if (latin && is_latin_table_char(c)) {
+            append_numeric_reference(out, c);
+          } else {
+            out.push_back(c);
+          }
+        } else {
+          append_text_reference(out, c);
+        }
+    }
+  }
+}
+
 std::wstring protect_markup(const build_settings& settings, std::wstring_view text,
                             bool link_form) {
   std::wstring out;

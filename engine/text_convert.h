@@ -15,7 +15,8 @@
 //   (kept as U+DC80 + byte, see base/wide_string.h) becomes "%XX" of that byte
 //   in link targets and U+FFFD ("&#65533;") in text.
 //
-// None of these functions fails; every one returns a new text.
+// None of these functions fails; every one returns a new text, except the
+// append_ forms, which add to the caller's text.
 
 #include <cstdint>
 #include <string>
@@ -81,6 +82,14 @@ std::wstring column_group(const build_settings& settings, std::wstring_view firs
 // A folder path as shown in pages: on Windows a path on the program folder's
 // drive loses its drive letter and colon; on POSIX the path is unchanged.
 std::wstring dir_display(const build_settings& settings, std::wstring_view path);
+
+// escape_href followed by latin_to_url, appended to `out` in one pass (the
+// link target of a file row, without a new text per row).
+void append_link_target(std::wstring& out, const build_settings& settings, std::wstring_view text);
+
+// escape_amp followed by latin_to_entities, appended to `out` in one pass
+// (the visible name of a file row).
+void append_link_text(std::wstring& out, const build_settings& settings, std::wstring_view text);
 
 // A raw name or path put into a page where the context (text or link) is not
 // known, such as "%%F_PATH": only "<", ">" and '"' become entities, characters

@@ -127,3 +127,45 @@ TEST(TextConvertDirDisplay, PosixPathsAreShownAsTheyAre) {
 
 }  // namespace
 }  // namespace tabulon
+
+namespace tabulon {
+namespace {
+
+// The one-pass row forms must give exactly what the two-step conversions give,
+// for every charset and both Latin settings, on names that exercise each
+// branch: markup, percent specials, controls, Latin-1, the soft hyphen,
+// characters ANSI lacks, astral characters and stray file-name bytes.
+TEST(TextConvertAppend, SameAsTheTwoStepConversions) {
+  const std::wstring names[] = {
+      L"",
+      L"plain-name_1.txt",
+      L"a b;c#d%e&f<g>h\"i?j\\k",
+      std::wstring(L"tab\there\nline\x7F") + L"\x01",
+      L"caf\u00E9 na\u00EFve \u00A1\u00AD\u00FF\u00A0\u00BF",
+      L"\u20AC \u2019quote\u201D \u65E5\u672C \u0153",
+      std::wstring(L"astral ") + static_cast<wchar_t>(0x1F600) + L" end",
+      std::wstring(L"bad ") + static_cast<wchar_t>(0xDC80 + 0xE9) + static_cast<wchar_t>(0xDCFF) +
+          L" byte",
+      std::wstring(1, static_cast<wchar_t>(0xD800)) + L"lone surrogate",
+  };
+  for (const int32_t charset : {charset_ansi, charset_utf8, charset_utf16le}) {
+    for (const int32_t latin : {0, 1}) {
+      build_settings s;
+      s.charset = charset;
+      s.replace_latin_chars = latin;
+      for (const std::wstring& name : names) {
+        SCOPED_TRACE(testing::Message() << "charset " << charset << " latin " << latin);
+        std::wstring target = L"prefix/";
+        append_link_target(target, s, name);
+        EXPECT_EQ(target, L"prefix/" + latin_to_url(s, escape_href(s, name)));
+        std::wstring text = L">";
+        append_link_text(text, s, name);
+        const std::wstring amp = escape_amp(s, name);
+        EXPECT_EQ(text, L">" + (latin ? latin_to_entities(s, amp) : amp));
+      }
+    }
+  }
+}
+
+}  // namespace
+}  // namespace tabulon

@@ -39,6 +39,29 @@ TEST(SizeFormat, SizeCells) {
   EXPECT_EQ(format_size_cell(with_size_type(3), 1073741824), L"1.000&nbsp;GB");
 }
 
+// The appending form of the size cell matches the text form in every unit,
+// number format and grouping setting, including the edges of each group.
+TEST(SizeFormat, AppendedCellsMatchTheTextForm) {
+  const int64_t sizes[] = {0,       1,       999,          1000,      1023, 1024,  999999,
+                           1000000, 1048575, 123456789012, INT64_MAX, -1,   -1024, -5000000};
+  for (const int32_t type : {0, 1, 2, 3, 9}) {
+    for (const int32_t number_format : {0, 1, 2, 4, 5, 6}) {
+      for (const int32_t commas : {0, 1}) {
+        build_settings s = with_size_type(type);
+        s.number_format = number_format;
+        s.insert_commas = commas;
+        for (const int64_t bytes : sizes) {
+          std::wstring out = L"<td>";
+          append_size_cell(out, s, bytes);
+          EXPECT_EQ(out, L"<td>" + format_size_cell(s, bytes))
+              << "type " << type << " format " << number_format << " commas " << commas << " bytes "
+              << bytes;
+        }
+      }
+    }
+  }
+}
+
 TEST(GroupDigits, EveryNumberFormat) {
   const wchar_t* expected[] = {L"1,234,567.891", L"1.234.567,891", L"1'234'567.891",
                                L"1,234,567.891", L"1 234 567/891", L"1 234 567-891",
