@@ -58,54 +58,65 @@ class capture_writer : public Writer {
   }
 };
 
-// Writes ASCII runs (the bulk of any page) straight into `out`: they are the
-// same bytes in every charset, one byte per character or, in UTF-16LE, the
-// byte and a zero. Every other character goes through the writer.
-template <class Writer>
-void encode_with(std::wstring_view text, std::string& out, bool two_bytes) {
+// Writes ASCII (the bulk of any page) straight into `out` through a small
+// buffer: it is the same bytes in every charset, one byte per character or,
+// in UTF-16LE, the byte and a zero. Every other character goes through the
+// writer. Returns whether the text may hold a marker of the final
+// replacements ("%%" or "INSERT_" somewhere in it).
+template <class Writer, bool kTwoBytes>
+bool encode_with(std::wstring_view text, std::string& out) {
   std::unique_ptr<capture_writer<Writer>> writer;
+  constexpr size_t kMostPerChar = kTwoBytes ? 4 : 2;  // a line end takes two units
+  char buffer[4096] = {};
+  size_t used = 0;
+  bool marker = false;
+  const size_t size = text.size();
   size_t i = 0;
-  while (i < text.size()) {
-    size_t end = i;
-    size_t line_ends = 0;
-    while (end < text.size() && static_cast<uint32_t>(text[end]) < 0x80) {
-      line_ends += text[end] == L'\n';
-      ++end;
-    }
-    const size_t width = two_bytes ? 2 : 1;
-    const size_t at = out.size();
-    out.resize(at + (end - i + line_ends) * width);
-    char* p = out.data() + at;
-    for (size_t k = i; k < end; ++k) {
-      const char c = static_cast<char>(text[k]);
-      if (c == '\n') {
-        *p++ = '\r';
-        if (two_bytes) *p++ = '\0';
+  while (i < size) {
+    const wchar_t c = text[i];
+    if (static_cast<uint32_t>(c) < 0x80) {
+      if (used + kMostPerChar > sizeof buffer) {
+        out.append(buffer, used);
+        used = 0;
       }
-      *p++ = c;
-      if (two_bytes) *p++ = '\0';
+      if (c == L'\n') {
+        buffer[used++] = '\r';
+        if (kTwoBytes) buffer[used++] = '\0';
+      } else if ((c == L'%' && i + 1 < size && text[i + 1] == L'%') ||
+                 (c == L'I' && text.substr(i, 7) == L"INSERT_")) {
+        marker = true;
+      }
+      buffer[used++] = static_cast<char>(c);
+      if (kTwoBytes) buffer[used++] = '\0';
+      ++i;
+      continue;
     }
-    if (end == text.size()) break;
-    size_t other = end;
-    while (other < text.size() && static_cast<uint32_t>(text[other]) >= 0x80) ++other;
+    size_t other = i;
+    while (other < size && static_cast<uint32_t>(text[other]) >= 0x80) ++other;
+    out.append(buffer, used);
+    used = 0;
     if (!writer) writer = std::make_unique<capture_writer<Writer>>();
-    writer->encode(text.substr(end, other - end), out);
+    writer->encode(text.substr(i, other - i), out);
     i = other;
+  }
+  out.append(buffer, used);
+  return marker;
+}
+
+bool encode_text(int32_t charset, std::wstring_view text, std::string& out) {
+  switch (charset) {
+    case charset_ansi:
+      return encode_with<ANSI_TextFileWriter, false>(text, out);
+    case charset_utf16le:
+      return encode_with<UTF16LE_TextFileWriter, true>(text, out);
+    default:
+      return encode_with<UTF8_TextFileWriter, false>(text, out);
   }
 }
 
-void encode_text(int32_t charset, std::wstring_view text, std::string& out) {
-  switch (charset) {
-    case charset_ansi:
-      encode_with<ANSI_TextFileWriter>(text, out, false);
-      break;
-    case charset_utf16le:
-      encode_with<UTF16LE_TextFileWriter>(text, out, true);
-      break;
-    default:
-      encode_with<UTF8_TextFileWriter>(text, out, false);
-      break;
-  }
+// Whether `marker` is one that encode_with watches for.
+bool is_watched_marker(std::wstring_view marker) {
+  return marker.starts_with(L"%%") || marker.starts_with(L"INSERT_");
 }
 
 }  // namespace
@@ -117,10 +128,12 @@ page_output::page_output(int32_t charset) : charset_(charset) {
 
 void page_output::clear() {
   chunks_.clear();
+  may_hold_marker_.clear();
   if (charset_ == charset_utf16le) {
     capture_writer<UTF16LE_TextFileWriter> w;
     chunks_.emplace_back();
     w.bom(chunks_.back());
+    may_hold_marker_.push_back(false);
   }
 }
 
@@ -128,9 +141,10 @@ void page_output::append(std::wstring_view text) {
   if (text.empty()) return;
   std::string bytes;
   bytes.reserve(text.size() * unit_ + text.size() / 16 + 64);  // room for the "\r" of line ends
-  encode_text(charset_, text, bytes);
+  const bool marker = encode_text(charset_, text, bytes);
   if (bytes.capacity() > bytes.size() + bytes.size() / 4) bytes.shrink_to_fit();
   chunks_.push_back(std::move(bytes));
+  may_hold_marker_.push_back(marker);
 }
 
 std::string page_output::encode(std::wstring_view text) const {
@@ -162,8 +176,11 @@ size_t page_output::find(const std::string& chunk, std::string_view needle, size
 
 bool page_output::contains(std::wstring_view marker) const {
   const std::string needle = encode(marker);
-  for (const std::string& chunk : chunks_)
-    if (find(chunk, needle, 0) != std::string::npos) return true;
+  const bool watched = is_watched_marker(marker);
+  for (size_t k = 0; k < chunks_.size(); ++k) {
+    if (watched && !may_hold_marker_[k]) continue;
+    if (find(chunks_[k], needle, 0) != std::string::npos) return true;
+  }
   return false;
 }
 
@@ -173,7 +190,10 @@ size_t page_output::replace_all(std::wstring_view marker, std::wstring_view repl
   std::string with;
   bool encoded = false;
   size_t count = 0;
-  for (std::string& chunk : chunks_) {
+  const bool watched = is_watched_marker(marker);
+  for (size_t k = 0; k < chunks_.size(); ++k) {
+    if (watched && !may_hold_marker_[k]) continue;
+    std::string& chunk = chunks_[k];
     size_t at = find(chunk, needle, 0);
     if (at == std::string::npos) continue;
     if (!encoded) {
@@ -193,6 +213,7 @@ size_t page_output::replace_all(std::wstring_view marker, std::wstring_view repl
     }
     result.append(chunk, from, std::string::npos);
     chunk.swap(result);
+    may_hold_marker_[k] = true;  // the replacement may carry markers of its own
   }
   return count;
 }

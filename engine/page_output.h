@@ -49,6 +49,9 @@ class page_output {
   int32_t charset_;
   size_t unit_ = 1;  // bytes per code unit at which a match may start
   std::vector<std::string> chunks_;
+  // Per chunk: it may hold "%%" or "INSERT_", the start of every marker the
+  // page's final replacements look for; chunks without either are skipped.
+  std::vector<bool> may_hold_marker_;
 };
 
 }  // namespace tabulon

@@ -42,6 +42,29 @@ TEST(PageOutput, ReplacesMarkersOnlyAtCharacterBoundaries) {
   EXPECT_EQ(out.replace_all(L"IN", L"?"), 0u);
 }
 
+// Chunks are skipped when they cannot hold a marker; a marker written by an
+// earlier replacement, one at the very end of a chunk, and one after a long
+// stretch of ASCII (past the encoder's buffer) must still be found.
+TEST(PageOutput, FindsMarkersInEveryChunkThatMayHoldThem) {
+  for (const int32_t charset : {charset_ansi, charset_utf8, charset_utf16le}) {
+    page_output out(charset);
+    out.append(L"<p>plain 100% text, no markers</p>\n");
+    out.append(L"before INSERT_FOLDER_ANCHORS after\n");
+    out.append(std::wstring(10000, L'x') + L"\n\u00e9%%TOTAL_FILES%");
+    out.append(L"single % signs only\n");
+    EXPECT_TRUE(out.contains(L"%%TOTAL_FILES%"));
+    EXPECT_FALSE(out.contains(L"%%SUMMARY"));
+    EXPECT_EQ(out.replace_all(L"INSERT_FOLDER_ANCHORS", L"[%%SUMMARY]"), 1u);
+    EXPECT_TRUE(out.contains(L"%%SUMMARY"));
+    EXPECT_EQ(out.replace_all(L"%%SUMMARY", L"sum"), 1u);
+    EXPECT_EQ(out.replace_all(L"%%TOTAL_FILES%", L"7"), 1u);
+    page_output expected(charset);
+    expected.append(L"<p>plain 100% text, no markers</p>\nbefore [sum] after\n" +
+                    std::wstring(10000, L'x') + L"\n\u00e97single % signs only\n");
+    EXPECT_EQ(out.bytes(), expected.bytes()) << "charset " << charset;
+  }
+}
+
 TEST(PagePaths, RootPrefixAndRelativePaths) {
   EXPECT_EQ(root_prefix_of(L"/r", L"/r"), L"");
   EXPECT_EQ(root_prefix_of(L"/r/a/b", L"/r"), L"../../");
