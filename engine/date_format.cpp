@@ -104,6 +104,49 @@ std::wstring format_date_time_cells(const build_settings& settings, int64_t file
   return format_date_time_cells(settings, when ? *when : zero, with_time, time_cell_attributes);
 }
 
+void date_cell_cache::start(const build_settings& settings, bool with_time,
+                            const std::array<std::wstring_view, 2>& time_styles) {
+  const script_template& script = settings.script;
+  // Fields joined with a character no setting holds, so that no two
+  // different combinations give the same text.
+  std::wstring signature;
+  for (const std::wstring_view part :
+       {std::wstring_view(script[sec::date_before_text]),
+        std::wstring_view(script[sec::date_after_text]),
+        std::wstring_view(script[sec::time_before_text]),
+        std::wstring_view(script[sec::time_after_text]), std::wstring_view(settings.euro_separator),
+        time_styles[0], time_styles[1]}) {
+    signature += part;
+    signature += L'\0';
+  }
+  signature += to_wide(settings.date_dropdown);
+  signature += L'\0';
+  signature += to_wide(settings.time_dropdown);
+  signature += L'\0';
+  signature += with_time ? L't' : L'f';
+  if (signature == signature_) return;
+  signature_ = std::move(signature);
+  with_time_ = with_time;
+  time_styles_ = {std::wstring(time_styles[0]), std::wstring(time_styles[1])};
+  for (slot& s : slots_) s.key = -1;
+}
+
+void date_cell_cache::append(std::wstring& out, const build_settings& settings, int64_t file_time,
+                             int style) {
+  const int64_t seconds = unix_seconds_from_file_time(file_time);
+  if (seconds < 0) {
+    out += format_date_time_cells(settings, file_time, with_time_, time_styles_[style]);
+    return;
+  }
+  const int64_t key = seconds * 2 + style;
+  slot& s = slots_[static_cast<size_t>(key) % slots_.size()];
+  if (s.key != key) {
+    s.text = format_date_time_cells(settings, file_time, with_time_, time_styles_[style]);
+    s.key = key;
+  }
+  out += s.text;
+}
+
 void format_range_text(date_range& range, int32_t style, std::wstring_view delimiter) {
   if (range.text.empty() || !range.start.time || !range.end.time || !range.valid) return;
   range.display_text = format_date_of_seconds(*range.start.time, style, delimiter) + L" - " +

@@ -4,6 +4,7 @@
 // (`time_dropdown`), the date and time cells of a file row, and the display
 // text of the date filter.
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -39,6 +40,32 @@ std::wstring format_date_time_cells(const build_settings& settings, const local_
 // time; a time the system cannot convert shows as all zeros.
 std::wstring format_date_time_cells(const build_settings& settings, int64_t file_time,
                                     bool with_time, std::wstring_view time_cell_attributes);
+
+// The date and time cells of file rows for recently seen file times. Files
+// of one tree share few distinct seconds, and each costs a local-time
+// conversion and formatting; the texts stay valid from page to page while
+// the settings that shape them stay the same.
+class date_cell_cache {
+ public:
+  // Readies the cache for a table whose rows use `time_styles` (the time
+  // cell attributes of the first and the second row style). Texts made under
+  // different settings are dropped.
+  void start(const build_settings& settings, bool with_time,
+             const std::array<std::wstring_view, 2>& time_styles);
+  // Appends format_date_time_cells(settings, file_time, with_time,
+  // time_styles[style]) for the settings given to start().
+  void append(std::wstring& out, const build_settings& settings, int64_t file_time, int style);
+
+ private:
+  struct slot {
+    int64_t key = -1;
+    std::wstring text;
+  };
+  std::wstring signature_;  // every input of the texts but the time itself
+  bool with_time_ = false;
+  std::array<std::wstring, 2> time_styles_;
+  std::array<slot, 1024> slots_;
+};
 
 // Sets `range.display_text` to "start - end" in `style` and `delimiter`
 // when the range has a text, both ends carry a time and it is valid;

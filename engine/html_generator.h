@@ -23,6 +23,7 @@
 
 #include "app/build_settings.h"
 #include "engine/build_progress.h"
+#include "engine/date_format.h"
 #include "engine/scan_context.h"
 #include "platform/dir_enum.h"
 
@@ -69,7 +70,8 @@ class html_generator {
   bool one_per_folder = false;    // recursive, one file per folder
   std::wstring start_folder;      // `path` when the build started
 
-  std::wstring page_text;  // the page being assembled (its unfinished part)
+  std::wstring page_text;      // the page being assembled (its unfinished part)
+  date_cell_cache date_cells;  // date and time cells of file rows, across pages
 
   // The subfolders that the last page's folder table found enterable (before
   // the skip filter), so the per-folder walk need not read the folder again.

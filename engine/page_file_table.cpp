@@ -1,7 +1,6 @@
 // The file table of a page: scan, order, header rows, one cell group per
 // file, the folder subsection rows of a grouped listing, and the table end.
 #include <algorithm>
-#include <array>
 
 #include "base/wide_string.h"
 #include "engine/column_arrange.h"
@@ -15,7 +14,6 @@
 #include "engine/sort.h"
 #include "engine/summary_format.h"
 #include "engine/text_convert.h"
-#include "platform/file_time.h"
 #include "platform/path_rules.h"
 
 namespace tabulon {
@@ -61,16 +59,6 @@ class file_table_writer {
   std::wstring href_append(const file_entry& e) const;
   std::wstring visible_text(file_entry& e) const;
   void append_visible_text(file_entry& e);
-  void append_date_cells(int64_t file_time, bool r, const std::wstring& time_style);
-
-  // The date and time cells of recent file times: files of one tree share
-  // few distinct seconds, and each costs a local-time conversion and
-  // formatting. Indexed by the second and the row style.
-  struct date_cells {
-    int64_t key = -1;
-    std::wstring text;
-  };
-  std::array<date_cells, 1024> date_cache_;
   std::wstring row_open_[2];  // "<tr ...>" of the two row styles
 
   page_state& page_;
@@ -160,22 +148,6 @@ void file_table_writer::append_visible_text(file_entry& e) {
     return;
   }
   append_link_text(t_, s_, (s_.use_html_titles_for_links && e.link_title) ? *e.link_title : e.name);
-}
-
-void file_table_writer::append_date_cells(int64_t file_time, bool r,
-                                          const std::wstring& time_style) {
-  const int64_t seconds = unix_seconds_from_file_time(file_time);
-  if (seconds < 0) {
-    t_ += format_date_time_cells(s_, file_time, s_.include_time != 0, time_style);
-    return;
-  }
-  const int64_t key = seconds * 2 + (r ? 1 : 0);
-  date_cells& slot = date_cache_[static_cast<size_t>(key) % date_cache_.size()];
-  if (slot.key != key) {
-    slot.text = format_date_time_cells(s_, file_time, s_.include_time != 0, time_style);
-    slot.key = key;
-  }
-  t_ += slot.text;
 }
 
 void file_table_writer::write_row_cells(size_t index, bool r, int32_t m) {
@@ -273,16 +245,14 @@ void file_table_writer::write_row_cells(size_t index, bool r, int32_t m) {
     const std::wstring& style = !sec_text(r ? sec::date_td2 : sec::date_td).empty()
                                     ? sec_text(r ? sec::date_td2 : sec::date_td)
                                     : sec_text(r ? sec::size_date_td2 : sec::size_date_td);
-    const std::wstring& time_style = !sec_text(r ? sec::time_td2 : sec::time_td).empty()
-                                         ? sec_text(r ? sec::time_td2 : sec::time_td)
-                                         : sec_text(r ? sec::size_date_td2 : sec::size_date_td);
     t_ += L"<td ";
     if (!style.empty()) {
       t_ += style;
       t_ += L' ';
     }
     t_ += L"align=\"right\">";
-    append_date_cells(e.modified_time, r, time_style);
+    // The time cell's attributes were given to the cache by write().
+    page_.gen.date_cells.append(t_, s_, e.modified_time, r ? 1 : 0);
     t_ += L"</td>";
   }
 }
@@ -475,6 +445,14 @@ bool file_table_writer::write() {
   for (const bool second : {false, true})
     row_open_[second ? 1 : 0] =
         L"<tr" + spaced(sec_text(second ? sec::file_table_row2 : sec::file_table_row)) + L">";
+
+  if (s_.include_date) {
+    auto time_style = [this](bool second) -> std::wstring_view {
+      const std::wstring& own = sec_text(second ? sec::time_td2 : sec::time_td);
+      return !own.empty() ? own : sec_text(second ? sec::size_date_td2 : sec::size_date_td);
+    };
+    page_.gen.date_cells.start(s_, s_.include_time != 0, {time_style(false), time_style(true)});
+  }
 
   bool r = false;
   int32_t m = 1;

@@ -281,14 +281,15 @@ bool scan_folder(scan_context& context, std::wstring_view folder, std::wstring_v
   scanner scan(context, spec_list);
   if (!scan.has_spec()) return true;
   const std::wstring path = scan_folder_path(folder);
-  open_folder top;
-  if (!top.open(path)) return true;
-  std::vector<dir_item>* listing = !context.listed_folder.empty() && context.listed_folder == folder
-                                       ? &context.listed_items
-                                       : nullptr;
-  scan.run(top, path, depth, listing);
+  std::vector<dir_item> listing;
+  const bool listed = !context.listed_folder.empty() && context.listed_folder == folder;
+  if (listed) listing.swap(context.listed_items);
   context.listed_folder.clear();
   context.listed_items.clear();
+  open_folder top;
+  // A listing already read needs the open folder only to enter subfolders.
+  if (!(listed && !context.all_in_one) && !top.open(path)) return true;
+  scan.run(top, path, depth, listed ? &listing : nullptr);
   // The list is head first: the most recently found entry leads.
   list.items.insert(list.items.begin(), std::make_move_iterator(scan.found.rbegin()),
                     std::make_move_iterator(scan.found.rend()));

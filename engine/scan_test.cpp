@@ -322,3 +322,49 @@ TEST(ScanFolderPath, MakesFullPathsWithoutTrailingSeparators) {
 
 }  // namespace
 }  // namespace tabulon
+
+namespace tabulon {
+namespace {
+
+// The folder table hands its listing to the scan of the same page: the scan
+// takes it instead of reading the folder again (a name that is only in the
+// listing shows that), ignores a listing of another folder, and never keeps
+// one for a later scan.
+TEST(ScanListing, TakesTheListingOfItsOwnFolderOnce) {
+  testing::temp_dir dir;
+  dir.write("on_disk.txt", "1");
+  const std::wstring root = from_native(dir.path().native());
+  build_settings settings;
+  scan_context context;
+  context.settings = &settings;
+  context.root_folder = root;
+  auto scan_names = [&](bool all_in_one) {
+    context.all_in_one = all_in_one;
+    context.base_folder.clear();
+    entry_list list;
+    int32_t depth = 0;
+    EXPECT_TRUE(scan_folder(context, root, L"*.*", depth, list));
+    std::vector<std::wstring> names;
+    for (const auto& e : list.items) names.push_back(e->name);
+    std::sort(names.begin(), names.end());
+    return names;
+  };
+  dir_item listed;
+  listed.name = L"only_listed.txt";
+  listed.size = 5;
+  for (const bool all_in_one : {false, true}) {
+    context.listed_folder = root;
+    context.listed_items = {listed};
+    EXPECT_EQ(scan_names(all_in_one), std::vector<std::wstring>{L"only_listed.txt"});
+    EXPECT_TRUE(context.listed_folder.empty());
+    EXPECT_TRUE(context.listed_items.empty());
+    EXPECT_EQ(scan_names(all_in_one), std::vector<std::wstring>{L"on_disk.txt"});
+  }
+  context.listed_folder = root + L"/elsewhere";
+  context.listed_items = {listed};
+  EXPECT_EQ(scan_names(false), std::vector<std::wstring>{L"on_disk.txt"});
+  EXPECT_TRUE(context.listed_items.empty());
+}
+
+}  // namespace
+}  // namespace tabulon

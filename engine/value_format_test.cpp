@@ -4,6 +4,7 @@
 #include "engine/date_format.h"
 #include "engine/size_format.h"
 #include "engine/summary_format.h"
+#include "platform/file_time.h"
 
 namespace tabulon {
 namespace {
@@ -147,6 +148,36 @@ TEST(DateFormat, DateAndTimeCells) {
             L"[2012-10-09]</td><td align=\"right\" class=t><i>1:07&nbsp;pm</i>&nbsp;");
   EXPECT_EQ(format_date_time_cells(s, when, true, L""),
             L"[2012-10-09]</td><td align=\"right\"><i>1:07&nbsp;pm</i>&nbsp;");
+}
+
+// Cached date cells equal freshly formatted ones for both row styles, with
+// and without the time, and a change of the date style between tables is
+// never answered from texts made under the old one.
+TEST(DateFormat, CellCacheFollowsTheSettings) {
+  build_settings s;
+  s.script[sec::date_before_text] = L"<b>";
+  s.time_dropdown = 1;
+  const int64_t times[] = {file_time_from_unix(1689436800), file_time_from_unix(1689436800) + 5,
+                           file_time_from_unix(1689436801), file_time_from_unix(1689436800 + 1024),
+                           file_time_from_unix(-86400),     0};
+  date_cell_cache cache;
+  for (const int32_t date_style : {6, 1, 6}) {
+    for (const bool with_time : {true, false}) {
+      s.date_dropdown = date_style;
+      cache.start(s, with_time, {L"class=\"t1\"", L""});
+      for (int round = 0; round < 2; ++round) {
+        for (const int64_t t : times) {
+          for (const int style : {0, 1}) {
+            std::wstring out = L"x";
+            cache.append(out, s, t, style);
+            EXPECT_EQ(out, L"x" + format_date_time_cells(s, t, with_time,
+                                                         style == 0 ? L"class=\"t1\"" : L""))
+                << "date style " << date_style << " time " << t << " row style " << style;
+          }
+        }
+      }
+    }
+  }
 }
 
 TEST(DateFormat, RangeText) {
