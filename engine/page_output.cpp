@@ -1,5 +1,6 @@
 #include "engine/page_output.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -58,21 +59,34 @@ class capture_writer : public Writer {
   }
 };
 
-// Writes ASCII (the bulk of any page) straight into `out` through a small
-// buffer: it is the same bytes in every charset, one byte per character or,
-// in UTF-16LE, the byte and a zero. Every other character goes through the
-// writer. Returns whether the text may hold a marker of the final
-// replacements ("%%" or "INSERT_" somewhere in it).
+template <class Writer>
+using writer_ptr = std::unique_ptr<capture_writer<Writer>>;
+
+// Whether `text` holds "%%" or "INSERT_" starting within [begin, end): the
+// start of every marker of the page's final replacements.
+bool holds_marker_start(std::wstring_view text, size_t begin, size_t end) {
+  for (size_t i = begin; i < end; ++i) {
+    const wchar_t c = text[i];
+    if ((c == L'%' && i + 1 < text.size() && text[i + 1] == L'%') ||
+        (c == L'I' && text.substr(i, 7) == L"INSERT_"))
+      return true;
+  }
+  return false;
+}
+
+// Encodes text[begin, end) character by character: ASCII goes straight into
+// `out` through a small buffer (the same bytes in every charset, one byte per
+// character or, in UTF-16LE, the byte and a zero); every other character goes
+// through the writer. Returns whether a marker may start in the range.
 template <class Writer, bool kTwoBytes>
-bool encode_with(std::wstring_view text, std::string& out) {
-  std::unique_ptr<capture_writer<Writer>> writer;
+bool encode_range(std::wstring_view text, size_t begin, size_t end, std::string& out,
+                  writer_ptr<Writer>& writer) {
   constexpr size_t kMostPerChar = kTwoBytes ? 4 : 2;  // a line end takes two units
   char buffer[4096] = {};
   size_t used = 0;
   bool marker = false;
-  const size_t size = text.size();
-  size_t i = 0;
-  while (i < size) {
+  size_t i = begin;
+  while (i < end) {
     const wchar_t c = text[i];
     if (static_cast<uint32_t>(c) < 0x80) {
       if (used + kMostPerChar > sizeof buffer) {
@@ -82,8 +96,7 @@ bool encode_with(std::wstring_view text, std::string& out) {
       if (c == L'\n') {
         buffer[used++] = '\r';
         if (kTwoBytes) buffer[used++] = '\0';
-      } else if ((c == L'%' && i + 1 < size && text[i + 1] == L'%') ||
-                 (c == L'I' && text.substr(i, 7) == L"INSERT_")) {
+      } else if ((c == L'%' || c == L'I') && holds_marker_start(text, i, i + 1)) {
         marker = true;
       }
       buffer[used++] = static_cast<char>(c);
@@ -92,7 +105,7 @@ bool encode_with(std::wstring_view text, std::string& out) {
       continue;
     }
     size_t other = i;
-    while (other < size && static_cast<uint32_t>(text[other]) >= 0x80) ++other;
+    while (other < end && static_cast<uint32_t>(text[other]) >= 0x80) ++other;
     out.append(buffer, used);
     used = 0;
     if (!writer) writer = std::make_unique<capture_writer<Writer>>();
@@ -100,6 +113,56 @@ bool encode_with(std::wstring_view text, std::string& out) {
     i = other;
   }
   out.append(buffer, used);
+  return marker;
+}
+
+// Encodes `text`; returns whether it may hold a marker of the final
+// replacements. Single-byte charsets take blocks that are all ASCII (the
+// bulk of any page) in bulk: narrowed in one loop, line ends and markers
+// found with byte searches. Other blocks, and UTF-16LE, go character by
+// character.
+template <class Writer, bool kTwoBytes>
+bool encode_with(std::wstring_view text, std::string& out) {
+  writer_ptr<Writer> writer;
+  if (kTwoBytes) return encode_range<Writer, true>(text, 0, text.size(), out, writer);
+  constexpr size_t kBlock = 4096;
+  char block[kBlock];
+  bool marker = false;
+  const size_t size = text.size();
+  for (size_t i = 0; i < size;) {
+    const size_t n = std::min(kBlock, size - i);
+    uint32_t seen = 0;
+    for (size_t k = 0; k < n; ++k) {
+      const uint32_t c = static_cast<uint32_t>(text[i + k]);
+      seen |= c;
+      block[k] = static_cast<char>(c);
+    }
+    if (seen >= 0x80) {
+      marker = encode_range<Writer, false>(text, i, i + n, out, writer) || marker;
+      i += n;
+      continue;
+    }
+    const std::string_view bytes(block, n);
+    if (!marker) {
+      // A marker may also begin in the block's last characters and run on
+      // into the next block.
+      marker = bytes.find("%%") != std::string_view::npos ||
+               bytes.find("INSERT_") != std::string_view::npos ||
+               holds_marker_start(text, i + n - std::min<size_t>(n, 6), i + n);
+    }
+    size_t from = 0;
+    for (;;) {
+      const size_t line_end = bytes.find('\n', from);
+      if (line_end == std::string_view::npos) {
+        out.append(block + from, n - from);
+        break;
+      }
+      out.append(block + from, line_end - from);
+      out.append("\r\n", 2);
+      from = line_end + 1;
+    }
+    i += n;
+  }
   return marker;
 }
 

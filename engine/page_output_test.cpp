@@ -65,6 +65,18 @@ TEST(PageOutput, FindsMarkersInEveryChunkThatMayHoldThem) {
   }
 }
 
+// Markers that straddle the encoder's block boundary in plain ASCII text.
+TEST(PageOutput, FindsMarkersAcrossBlockBoundaries) {
+  for (const size_t before : {4090u, 4093u, 4095u, 4096u, 8191u}) {
+    for (const std::wstring marker : {L"%%TOTAL_FOLDERS%", L"INSERT_FOLDER_ANCHORS"}) {
+      page_output out(charset_utf8);
+      out.append(std::wstring(before, L'y') + marker + L"\n");
+      EXPECT_EQ(out.replace_all(marker, L"!"), 1u) << before;
+      EXPECT_EQ(out.bytes(), std::string(before, 'y') + "!\r\n");
+    }
+  }
+}
+
 TEST(PagePaths, RootPrefixAndRelativePaths) {
   EXPECT_EQ(root_prefix_of(L"/r", L"/r"), L"");
   EXPECT_EQ(root_prefix_of(L"/r/a/b", L"/r"), L"../../");
