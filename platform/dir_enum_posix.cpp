@@ -18,6 +18,49 @@ folder_identity identity_of(const struct stat& st) {
   return folder_identity{static_cast<uint64_t>(st.st_dev), static_cast<uint64_t>(st.st_ino)};
 }
 
+// A name as wide text. Most names are ASCII, which needs no decoding.
+std::wstring name_of(const char* name) {
+  const size_t length = std::strlen(name);
+  for (size_t i = 0; i < length; ++i)
+    if (static_cast<unsigned char>(name[i]) >= 0x80)
+      return from_native(std::string_view(name, length));
+  return std::wstring(name, name + length);
+}
+
+// Calls `visit` with every name of the folder open as `fd`, from its start.
+// Stops quietly when the folder cannot be read further.
+template <class Visit>
+void list_names(int fd, Visit visit) {
+#ifdef __linux__
+  // The names straight from the system, without a directory stream (its
+  // allocation and a second descriptor) for every folder.
+  if (::lseek(fd, 0, SEEK_SET) < 0) return;
+  alignas(8) char buffer[32768];
+  for (;;) {
+    const ssize_t count = ::getdents64(fd, buffer, sizeof buffer);
+    if (count <= 0) return;
+    for (ssize_t at = 0; at < count;) {
+      const auto* ent = reinterpret_cast<const struct dirent64*>(buffer + at);
+      visit(ent->d_name);
+      at += ent->d_reclen;
+    }
+  }
+#else
+  // fdopendir takes over the descriptor it is given, so it gets a duplicate;
+  // the folder itself stays open for fstatat and for opening subfolders.
+  int dir_fd = ::fcntl(fd, F_DUPFD_CLOEXEC, 0);
+  if (dir_fd < 0) return;
+  DIR* dir = ::fdopendir(dir_fd);
+  if (!dir) {
+    ::close(dir_fd);
+    return;
+  }
+  ::rewinddir(dir);  // the duplicate shares the position of an earlier reading
+  while (struct dirent* ent = ::readdir(dir)) visit(ent->d_name);
+  ::closedir(dir);
+#endif
+}
+
 }  // namespace
 
 open_folder::~open_folder() {
@@ -88,26 +131,15 @@ bool open_folder::open_child(const open_folder& parent, const std::wstring& name
 std::vector<dir_item> open_folder::read_entries() const {
   std::vector<dir_item> items;
   if (fd_ < 0) return items;
-  // fdopendir takes over the descriptor it is given, so it gets a duplicate;
-  // the folder itself stays open for fstatat and for opening subfolders.
-  int dir_fd = ::fcntl(fd_, F_DUPFD_CLOEXEC, 0);
-  if (dir_fd < 0) return items;
-  DIR* dir = ::fdopendir(dir_fd);
-  if (!dir) {
-    ::close(dir_fd);
-    return items;
-  }
-  ::rewinddir(dir);  // the duplicate shares the position of an earlier reading
   items.reserve(32);
-  while (struct dirent* ent = ::readdir(dir)) {
-    const char* name = ent->d_name;
-    if (name[0] == '.' && (name[1] == 0 || (name[1] == '.' && name[2] == 0))) continue;
+  list_names(fd_, [&](const char* name) {
+    if (name[0] == '.' && (name[1] == 0 || (name[1] == '.' && name[2] == 0))) return;
     struct stat st;
     // Follows links: a link reads as its target, and a dangling one fails
     // here and is passed over like any entry that vanished meanwhile.
-    if (::fstatat(fd_, name, &st, 0) != 0) continue;
+    if (::fstatat(fd_, name, &st, 0) != 0) return;
     dir_item item;
-    item.name = from_native(std::string_view(name, std::strlen(name)));
+    item.name = name_of(name);
     item.is_folder = S_ISDIR(st.st_mode);
     if (!item.is_folder) {
       item.size = static_cast<int64_t>(st.st_size);
@@ -115,8 +147,7 @@ std::vector<dir_item> open_folder::read_entries() const {
       item.accessed_time = file_time_from_unix(st.st_atim.tv_sec, st.st_atim.tv_nsec);
     }
     items.push_back(std::move(item));
-  }
-  ::closedir(dir);
+  });
   std::sort(items.begin(), items.end(),
             [](const dir_item& a, const dir_item& b) { return a.name < b.name; });
   return items;

@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 
 #include <filesystem>
+#include <string>
 
 #include "base/wide_string.h"
 #include "platform/dir_enum.h"
@@ -47,6 +48,26 @@ TEST(OpenFolder, MissingFolderFailsCleanly) {
   open_folder folder;
   EXPECT_FALSE(folder.open(L"/no/such/folder/anywhere"));
   EXPECT_TRUE(folder.read_entries().empty());
+}
+
+// Reading the same open folder again starts from its beginning; names that
+// are not ASCII, and bytes that are not UTF-8, come back as the scan expects
+// them; a folder with more names than one system read returns is listed whole.
+TEST(OpenFolder, RereadsFromTheStartWithEveryKindOfName) {
+  testing::temp_dir dir;
+  dir.write("caf\xC3\xA9.txt", "");
+  dir.write("bad\xFF.txt", "");
+  for (int i = 0; i < 1500; ++i) dir.write("bulk_file_with_a_longer_name_" + std::to_string(i), "");
+  open_folder folder;
+  ASSERT_TRUE(folder.open(from_native(dir.path().native())));
+  const std::vector<dir_item> first = folder.read_entries();
+  const std::vector<dir_item> second = folder.read_entries();
+  ASSERT_EQ(first.size(), 1502u);
+  ASSERT_EQ(second.size(), first.size());
+  for (size_t i = 0; i < first.size(); ++i) EXPECT_EQ(second[i].name, first[i].name);
+  EXPECT_EQ(first[0].name, from_native("bad\xFF.txt"));
+  EXPECT_EQ(to_native(first[0].name), "bad\xFF.txt");
+  EXPECT_EQ(first.back().name, L"caf\u00e9.txt");
 }
 
 }  // namespace
