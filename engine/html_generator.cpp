@@ -115,7 +115,11 @@ void html_generator::walk_branch(int& depth) {
   for (const folder_identity& id : walk_path_)
     if (id == here.identity()) return;
 
+  page_dir = &here;
+  page_dir_path = folder;
   write_page(folder);
+  page_dir = nullptr;
+  page_dir_path.clear();
   if (progress && progress->cancelled) return;
   walk_path_.push_back(here.identity());
 

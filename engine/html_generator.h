@@ -78,6 +78,11 @@ class html_generator {
   std::wstring subfolders_of;
   std::vector<std::wstring> subfolders;
 
+  // The per-folder walk's open folder of the page being written (null
+  // otherwise), so that the folder table need not open it again.
+  const open_folder* page_dir = nullptr;
+  std::wstring page_dir_path;
+
   // The build's script as last read, so that pages need not read and parse
   // the same file again (engine/page_summary.cpp decides when it may be used).
   struct script_cache {

@@ -31,15 +31,20 @@ void gather_folder_entries(page_state& page, entry_list& list) {
   gen.subfolders_of.clear();
   gen.subfolders.clear();
   if (s.include_subfolders && !gen.framed_page) {
-    open_folder dir;
-    if (dir.open(page.folder)) {
+    open_folder own;
+    const open_folder* dir = nullptr;
+    if (gen.page_dir && gen.page_dir_path == page.folder)
+      dir = gen.page_dir;  // opened by the per-folder walk
+    else if (own.open(page.folder))
+      dir = &own;
+    if (dir) {
       gen.subfolders_of = page.folder;
-      std::vector<dir_item> items = dir.read_entries();
+      std::vector<dir_item> items = dir->read_entries();
       for (const dir_item& item : items) {
         if (!item.is_folder || starts_with(item.name, L".")) continue;
         const std::wstring child = join_path(page.folder, item.name);
         open_folder probe;
-        if (!probe.open_child(dir, item.name, child)) continue;
+        if (!probe.open_child(*dir, item.name, child)) continue;
         gen.subfolders.push_back(item.name);
         if (gen.folder_is_skipped(child)) continue;
         auto entry = make_file_entry(item.name, here);
