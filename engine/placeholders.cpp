@@ -108,6 +108,9 @@ std::wstring expand_file_placeholders(const build_settings& settings, std::wstri
                                       const file_entry& entry, std::wstring_view root_folder,
                                       std::wstring_view root_prefix) {
   if (text.empty()) return {};
+  // Every placeholder starts with "%%"; row texts without one (most match
+  // rules and section texts) need none of the values worked out below.
+  if (text.find(L"%%") == std::wstring_view::npos) return std::wstring(text);
   const std::wstring& name = entry.name;
   std::wstring out(text);
   replace(out, L"%%FNAME%", escape_amp(settings, name));
