@@ -139,6 +139,9 @@ class item_order {
     return c != 0 ? c < 0 : a.index < b.index;
   }
 
+  // True when `a` goes strictly before `b` by the keys alone.
+  bool keys_before(const sort_item& a, const sort_item& b) const { return compare(a, b) < 0; }
+
  private:
   int compare(const sort_item& a, const sort_item& b) const {
     if (group_ && a.group != b.group) return a.group < b.group ? -1 : 1;
@@ -241,9 +244,21 @@ bool sort_entries(entry_list& list, int32_t kind, bool descending, bool group_by
 
   try {
     uint64_t comparisons = 0;
-    // Introsort: O(n log n) and a stack of O(log n) for any input.
-    std::sort(items.begin(), items.end(),
-              item_order(kind, descending, group_by_folder, progress, &comparisons));
+    const item_order order(kind, descending, group_by_folder, progress, &comparisons);
+    // The scan lists entries head first, the reverse of the order it found
+    // them in, and it finds them folder by folder in name order: often the
+    // exact reverse of the wanted order. When every key is strictly below
+    // the one before it, the keys are all distinct and reversing the list is
+    // the one correct order, so the sort can be skipped.
+    bool reversed = kind != sort_random && kind != sort_unsorted;
+    for (size_t i = 1; reversed && i < items.size(); ++i)
+      reversed = order.keys_before(items[i], items[i - 1]);
+    if (reversed) {
+      std::reverse(items.begin(), items.end());
+    } else {
+      // Introsort: O(n log n) and a stack of O(log n) for any input.
+      std::sort(items.begin(), items.end(), order);
+    }
   } catch (const sort_cancelled&) {
     entries.clear();
     list.clear();

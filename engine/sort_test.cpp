@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <random>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "app/build_settings.h"
@@ -48,6 +49,71 @@ std::vector<std::wstring> paths(const entry_list& list) {
 }
 
 using names_t = std::vector<std::wstring>;
+
+// Lists that arrive in the exact reverse of the wanted order are reversed
+// rather than sorted; the result must be what a full sort gives, also when
+// the list is almost reversed (one pair out of place, or equal keys whose
+// order the list position decides) and for every kind of key.
+TEST(SortEntries, ReversedListsGiveTheSameOrderAsAFullSort) {
+  auto x = make_entry_folder(L"/x/");
+  auto y = make_entry_folder(L"/y/");
+  const std::vector<std::vector<entry_spec>> cases = {
+      {{L"d", x, 4, 40}, {L"c", x, 3, 30}, {L"b", x, 2, 20}, {L"a", x, 1, 10}},
+      {{L"d", x, 4, 40}, {L"b", x, 2, 20}, {L"c", x, 3, 30}, {L"a", x, 1, 10}},
+      {{L"b", x, 2, 20}, {L"a", y, 1, 10}, {L"a", x, 1, 10}},
+      {{L"c", x, 5, 50}, {L"B", x, 5, 50}, {L"b", x, 5, 50}, {L"a", x, 5, 50}},
+      {{L"a", y, 1, 10}, {L"b", x, 2, 20}, {L"a", x, 1, 10}},
+  };
+  for (const int32_t kind : {sort_by_name, sort_by_size, sort_by_date}) {
+    for (const bool descending : {false, true}) {
+      for (const bool group : {false, true}) {
+        for (const auto& specs : cases) {
+          entry_list list = make_list(specs);
+          ASSERT_TRUE(sort_entries(list, kind, descending, group));
+          // The reference: a stable sort by the same keys, one pair at a time.
+          entry_list expected = make_list(specs);
+          std::vector<size_t> order(specs.size());
+          for (size_t i = 0; i < order.size(); ++i) order[i] = i;
+          auto key_of = [&](size_t i) {
+            const entry_spec& e = specs[i];
+            const std::wstring folder = e.folder->path;
+            std::wstring name = e.name;
+            for (wchar_t& c : name)
+              if (c >= L'a' && c <= L'z') c = c - L'a' + L'A';
+            const int64_t primary = kind == sort_by_size   ? e.size
+                                    : kind == sort_by_date ? e.modified
+                                                           : 0;
+            return std::make_tuple(group ? folder : std::wstring(), primary, name,
+                                   kind == sort_by_name ? folder : std::wstring());
+          };
+          std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) {
+            auto ka = key_of(a);
+            auto kb = key_of(b);
+            // Grouping always ascends; the keys within follow the direction.
+            if (std::get<0>(ka) != std::get<0>(kb)) return std::get<0>(ka) < std::get<0>(kb);
+            if (kind == sort_by_name) {
+              auto rest_a = std::make_tuple(std::get<2>(ka), std::get<3>(ka));
+              auto rest_b = std::make_tuple(std::get<2>(kb), std::get<3>(kb));
+              return descending ? rest_b < rest_a : rest_a < rest_b;
+            }
+            if (std::get<1>(ka) != std::get<1>(kb))
+              return descending ? std::get<1>(ka) > std::get<1>(kb)
+                                : std::get<1>(ka) < std::get<1>(kb);
+            // Equal sizes go by name ascending; equal dates by name against
+            // the direction.
+            if (kind == sort_by_size) return std::get<2>(ka) < std::get<2>(kb);
+            return descending ? std::get<2>(ka) < std::get<2>(kb)
+                              : std::get<2>(ka) > std::get<2>(kb);
+          });
+          names_t want;
+          for (size_t i : order) want.push_back(specs[i].folder->path + specs[i].name);
+          EXPECT_EQ(paths(list), want)
+              << "kind " << kind << " descending " << descending << " group " << group;
+        }
+      }
+    }
+  }
+}
 
 TEST(SortEntries, ByNameIgnoresCaseOfAToZAndBreaksTiesByFolder) {
   auto x = make_entry_folder(L"/x/");
