@@ -157,9 +157,9 @@ struct build_settings {
   int32_t stamp_date_style = 0;      // time stamp: non-zero puts the day before the month
   std::wstring program_folder;       // the executable's folder, ending in the separator
 
-  bool size_filter_on = false;  // `file_sizes` is not empty
-  size_range sizes;             // parsed `file_sizes`
-  date_range dates;             // parsed `date_modified`
+  bool size_filter_on = false;       // `file_sizes` is not empty
+  size_range sizes;                  // parsed `file_sizes`
+  date_range dates;                  // parsed `date_modified`
   int32_t sort_kind = sort_by_name;  // parsed `sort_type`: type code
   int32_t sort_descending = 0;       // parsed `sort_type`: direction
 
@@ -176,9 +176,8 @@ struct build_settings {
   int32_t convert_typographic = 1;   // typographic characters become entities
   // The twelve month names, then the unit words "K", "bytes", "MB", "GB".
   std::vector<std::wstring> month_words = {
-      L"January", L"February", L"March",     L"April",   L"May",      L"June", L"July",
-      L"August",  L"September", L"October", L"November", L"December", L"K",    L"bytes",
-      L"MB",      L"GB"};
+      L"January",   L"February", L"March",    L"April",    L"May", L"June",  L"July", L"August",
+      L"September", L"October",  L"November", L"December", L"K",   L"bytes", L"MB",   L"GB"};
   // Page assembly may add the date and time values of the page being written here.
 };
 

@@ -248,7 +248,9 @@ TEST(ReadWholeFileUtf8Default, PlainUtf8IsUtf8AndLatin1StaysAnsi) {
   ASSERT_TRUE(read_whole_file_utf8_default(wide(ansi), text));
   EXPECT_EQ(text, L"caf\u00E9 \u20AC");
   // A mark decides as usual.
-  const auto le = dir.write("le.txt", std::string("\xFF\xFE" "a\0", 4));
+  const auto le = dir.write("le.txt", std::string("\xFF\xFE"
+                                                  "a\0",
+                                                  4));
   ASSERT_TRUE(read_whole_file_utf8_default(wide(le), text));
   EXPECT_EQ(text, L"a");
   EXPECT_FALSE(read_whole_file_utf8_default(wide(dir.path() / "missing.txt"), text));

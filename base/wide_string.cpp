@@ -138,7 +138,9 @@ bool ends_with(std::wstring_view text, std::wstring_view suffix) {
   return text.size() >= suffix.size() && text.substr(text.size() - suffix.size()) == suffix;
 }
 
-std::wstring to_wide(long long value) { return std::to_wstring(value); }
+std::wstring to_wide(long long value) {
+  return std::to_wstring(value);
+}
 
 int32_t wide_atoi(std::wstring_view text) {
   size_t i = 0;

@@ -21,12 +21,18 @@ std::wstring utf8_to_wide(std::string_view bytes);
 std::string wide_to_utf8(std::wstring_view text);
 
 // A path or file name as the bytes the operating system takes.
-inline std::string to_native(std::wstring_view path) { return wide_to_utf8(path); }
-inline std::wstring from_native(std::string_view path) { return utf8_to_wide(path); }
+inline std::string to_native(std::wstring_view path) {
+  return wide_to_utf8(path);
+}
+inline std::wstring from_native(std::string_view path) {
+  return utf8_to_wide(path);
+}
 
 // Upper-cases a to z only; every other character stays as it is.
 std::wstring upper_ascii(std::wstring_view text);
-inline wchar_t upper_ascii(wchar_t c) { return (c >= L'a' && c <= L'z') ? wchar_t(c - 32) : c; }
+inline wchar_t upper_ascii(wchar_t c) {
+  return (c >= L'a' && c <= L'z') ? wchar_t(c - 32) : c;
+}
 
 // Replaces every occurrence of `from` (not empty) by `to`, scanning left to right
 // and never rescanning replaced text. Returns the number of replacements.

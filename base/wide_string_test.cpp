@@ -6,8 +6,13 @@ namespace tabulon {
 namespace {
 
 TEST(WideString, Utf8RoundTripKeepsInvalidBytes) {
-  const std::string names[] = {"plain.txt", "caf\xC3\xA9", "\xFF\xFE odd", "\xC3", "\xED\xA0\x80",
-                               "\xF0\x9F\x98\x80 emoji", "\xE0\x80\xAF overlong"};
+  const std::string names[] = {"plain.txt",
+                               "caf\xC3\xA9",
+                               "\xFF\xFE odd",
+                               "\xC3",
+                               "\xED\xA0\x80",
+                               "\xF0\x9F\x98\x80 emoji",
+                               "\xE0\x80\xAF overlong"};
   for (const auto& n : names) EXPECT_EQ(wide_to_utf8(utf8_to_wide(n)), n);
   EXPECT_EQ(utf8_to_wide("caf\xC3\xA9"), L"caf\u00E9");
   EXPECT_EQ(utf8_to_wide("\xFF"), std::wstring(1, wchar_t(0xDC80 + 0x7F)));

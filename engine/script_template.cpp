@@ -26,8 +26,12 @@ static_assert(std::size(kMatchSections) == match_list_count);
 
 }  // namespace
 
-std::wstring_view section_name(sec s) { return kSections[static_cast<int>(s)].name; }
-section_storage section_storage_of(sec s) { return kSections[static_cast<int>(s)].storage; }
+std::wstring_view section_name(sec s) {
+  return kSections[static_cast<int>(s)].name;
+}
+section_storage section_storage_of(sec s) {
+  return kSections[static_cast<int>(s)].storage;
+}
 std::wstring_view match_section_name(match_list m) {
   return kMatchSections[static_cast<int>(m)];
 }
