@@ -8,6 +8,7 @@
 #include "app/command_tail.h"
 #include "app/run_configured_build.h"
 #include "base/wide_string.h"
+#include "platform/allocator.h"
 #include "platform/current_dir.h"
 #include "platform/program_folder.h"
 #include "platform/shell_open.h"
@@ -124,6 +125,7 @@ int run_main(int argc, char** argv) {
     return 1;
   }
 
+  tune_allocator_for_builds();
   application app;
   const batch_result result = app.run_batch(tail);
   if (!result.config.ok) {
