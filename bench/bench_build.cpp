@@ -84,6 +84,10 @@ void make_tree(const fs::path& root, int files, int folders) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (argc > 1 && argv[1][0] == '-') {
+    std::printf("usage: bench_build [FOLDER] [FILES] [FOLDERS] [ROUNDS]\n");
+    return argv[1] == std::string("--help") ? 0 : 2;
+  }
   const int files = argc > 2 ? std::atoi(argv[2]) : 200000;
   const int folders = argc > 3 ? std::atoi(argv[3]) : 10000;
   const int rounds = argc > 4 ? std::max(1, std::atoi(argv[4])) : 5;
