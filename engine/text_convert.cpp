@@ -51,9 +51,12 @@ bool charset_carries(int32_t charset, wchar_t c) {
   return ansi_encode(c) >= 0;
 }
 
-std::wstring escape_amp(const build_settings& settings, std::wstring_view text) {
-  std::wstring out;
-  out.reserve(text.size() + 8);
+namespace {
+
+// Markup characters as entities, characters the page cannot carry as numeric
+// references, and with `latin` the Latin table characters as numeric references too.
+void append_markup_escaped(std::wstring& out, const build_settings& settings,
+                           std::wstring_view text, bool latin) {
   for (const wchar_t c : text) {
     switch (c) {
       case L'&':
@@ -69,13 +72,31 @@ std::wstring escape_amp(const build_settings& settings, std::wstring_view text) 
         out += L"&quot;";
         break;
       default:
-        if (charset_carries(settings.charset, c)) {
-          out.push_back(c);
+        if (c < 0x80) {
+          if (charset_carries(settings.charset, c)) {
+            out.push_back(c);
+          } else {
+            append_text_reference(out, c);
+          }
+        } else if (charset_carries(settings.charset, c)) {
+          if (latin && is_latin_table_char(c)) {
+            append_numeric_reference(out, c);
+          } else {
+            out.push_back(c);
+          }
         } else {
           append_text_reference(out, c);
         }
     }
   }
+}
+
+}  // namespace
+
+std::wstring escape_amp(const build_settings& settings, std::wstring_view text) {
+  std::wstring out;
+  out.reserve(text.size() + 8);
+  append_markup_escaped(out, settings, text, false);
   return out;
 }
 
@@ -332,39 +353,7 @@ void append_link_target(std::wstring& out, const build_settings& settings, std::
 }
 
 void append_link_text(std::wstring& out, const build_settings& settings, std::wstring_view text) {
-  const bool latin = settings.replace_latin_chars != 0;
-  for (const wchar_t c : text) {
-    switch (c) {
-      case L'&':
-        out += L"&amp;";
-        break;
-      case L'<':
-        out += L"&lt;";
-        break;
-      case L'>':
-        out += L"&gt;";
-        break;
-      case L'"':
-        out += L"&quot;";
-        break;
-      default:
-        if (c < 0x80) {
-          if (charset_carries(settings.charset, c)) {
-            out.push_back(c);
-          } else {
-            append_text_reference(out, c);
-          }
-        } else if (charset_carries(settings.charset, c)) {
-          if (latin && is_latin_table_char(c)) {
-            append_numeric_reference(out, c);
-          } else {
-            out.push_back(c);
-          }
-        } else {
-          append_text_reference(out, c);
-        }
-    }
-  }
+  append_markup_escaped(out, settings, text, settings.replace_latin_chars != 0);
 }
 
 std::wstring protect_markup(const build_settings& settings, std::wstring_view text,
