@@ -228,29 +228,25 @@ void file_table_writer::write_row_cells(size_t index, bool r, int32_t m) {
   if (!sec_text(sec::post_href_file).empty()) t_ += entry_text(sec_text(sec::post_href_file), e);
   t_ += L"</td>";
 
-  if (s_.include_filesize) {
-    const std::wstring& style = !sec_text(r ? sec::size_td2 : sec::size_td).empty()
-                                    ? sec_text(r ? sec::size_td2 : sec::size_td)
-                                    : sec_text(r ? sec::size_date_td2 : sec::size_date_td);
+  // A right-aligned cell with the row's own style, or the shared size/date style.
+  const auto open_right_cell = [&](sec own, sec own2) {
+    const std::wstring& mine = sec_text(r ? own2 : own);
+    const std::wstring& style =
+        !mine.empty() ? mine : sec_text(r ? sec::size_date_td2 : sec::size_date_td);
     t_ += L"<td ";
     if (!style.empty()) {
       t_ += style;
       t_ += L' ';
     }
     t_ += L"align=\"right\">";
+  };
+  if (s_.include_filesize) {
+    open_right_cell(sec::size_td, sec::size_td2);
     append_size_cell(t_, s_, e.size);
     t_ += L"</td>";
   }
   if (s_.include_date) {
-    const std::wstring& style = !sec_text(r ? sec::date_td2 : sec::date_td).empty()
-                                    ? sec_text(r ? sec::date_td2 : sec::date_td)
-                                    : sec_text(r ? sec::size_date_td2 : sec::size_date_td);
-    t_ += L"<td ";
-    if (!style.empty()) {
-      t_ += style;
-      t_ += L' ';
-    }
-    t_ += L"align=\"right\">";
+    open_right_cell(sec::date_td, sec::date_td2);
     // The time cell's attributes were given to the cache by write().
     page_.gen.date_cells.append(t_, s_, e.modified_time, r ? 1 : 0);
     t_ += L"</td>";
