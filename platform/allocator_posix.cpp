@@ -1,5 +1,7 @@
 #include "platform/allocator.h"
 
+#include <cstdlib>  // defines __GLIBC__ when the C library is glibc
+
 #if defined(__GLIBC__)
 #include <malloc.h>
 #endif
