@@ -8,8 +8,7 @@ namespace tabulon {
 
 namespace {
 
-using entry_ptr = std::unique_ptr<file_entry>;
-using entry_store = std::deque<entry_ptr>;
+using entry_deque = std::deque<entry_ptr>;
 
 constexpr int64_t kMaxArrangedColumns = 20;
 
@@ -27,7 +26,7 @@ struct step_counter {
 
 // Arranges items[begin, end) in place. False when cancelled; the range then
 // keeps its order.
-bool arrange_range(entry_store& items, size_t begin, size_t end, int64_t columns,
+bool arrange_range(entry_deque& items, size_t begin, size_t end, int64_t columns,
                    step_counter& counter) {
   const int64_t n = static_cast<int64_t>(end - begin);
   if (n <= 1 || columns <= 1 || columns >= n) return true;

@@ -18,7 +18,7 @@ void add_entries(entry_list& list, int first, int last, const std::wstring& fold
 
 names_t names(const entry_list& list) {
   names_t result;
-  for (const auto& entry : list.items) result.push_back(entry->name);
+  for (const auto& entry : list.items) result.emplace_back(entry->name);
   return result;
 }
 

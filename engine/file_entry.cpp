@@ -1,5 +1,7 @@
 #include "engine/file_entry.h"
 
+#include <algorithm>
+
 #include "base/wide_string.h"
 
 namespace tabulon {
@@ -28,10 +30,29 @@ const std::wstring& file_entry::extension_text() const {
   return extension ? *extension : empty_text();
 }
 
-std::unique_ptr<file_entry> make_file_entry(std::wstring name, entry_folder_ref folder) {
-  auto entry = std::make_unique<file_entry>();
-  entry->name_key = upper_ascii(name);
-  entry->name = std::move(name);
+void entry_delete::operator()(file_entry* entry) const noexcept {
+  if (!entry->in_store) delete entry;
+}
+
+entry_ptr make_file_entry(std::wstring_view name, entry_folder_ref folder) {
+  entry_ptr entry(new file_entry());
+  const size_t n = name.size();
+  entry->owned_text = std::make_unique<wchar_t[]>(2 * n + 1);
+  wchar_t* text = entry->owned_text.get();
+  std::copy(name.begin(), name.end(), text);
+  const std::wstring key = upper_ascii(name);
+  std::copy(key.begin(), key.end(), text + n);
+  entry->name = std::wstring_view(text, n);
+  entry->name_key = std::wstring_view(text + n, n);
+  entry->folder = std::move(folder);
+  return entry;
+}
+
+entry_ptr entry_list::make_entry(std::wstring_view name, std::wstring_view key,
+                                 entry_folder_ref folder) {
+  entry_ptr entry(store.make_entry());
+  entry->name = store.keep(name);
+  entry->name_key = key == name ? entry->name : store.keep(key);
   entry->folder = std::move(folder);
   return entry;
 }

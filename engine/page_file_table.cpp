@@ -122,13 +122,15 @@ std::wstring file_table_writer::href_append(const file_entry& e) const {
   replace(text, L"%%NO_EXT_FNAME%", stem_of(s_, e.name));
   std::wstring full = folder_of_entry;
   if (s_.full_pathname_links) full = give_drive_of_program_folder(full, s_.program_folder);
-  replace(text, L"%%F_PATH", protect_markup(s_, full + e.name, true));
+  full += e.name;
+  replace(text, L"%%F_PATH", protect_markup(s_, full, true));
   replace(text, L"%%F", link_text_of(s_, e.name));
   return text;
 }
 
 std::wstring file_table_writer::visible_text(file_entry& e) const {
-  std::wstring text = (s_.use_html_titles_for_links && e.link_title) ? *e.link_title : e.name;
+  std::wstring text(
+      (s_.use_html_titles_for_links && e.link_title) ? std::wstring_view(*e.link_title) : e.name);
   if (sections_mode_ && !s_.sort_folders_first && s_.show_folder_names) {
     std::wstring where = e.folder_path();
     if (where != L"/") {
@@ -147,7 +149,9 @@ void file_table_writer::append_visible_text(file_entry& e) {
     t_ += visible_text(e);
     return;
   }
-  append_link_text(t_, s_, (s_.use_html_titles_for_links && e.link_title) ? *e.link_title : e.name);
+  append_link_text(
+      t_, s_,
+      (s_.use_html_titles_for_links && e.link_title) ? std::wstring_view(*e.link_title) : e.name);
 }
 
 void file_table_writer::write_row_cells(size_t index, bool r, int32_t m) {
@@ -210,7 +214,7 @@ void file_table_writer::write_row_cells(size_t index, bool r, int32_t m) {
     const size_t dot = e.name.rfind(L'.');
     if (dot != std::wstring::npos) {
       if (e.link_title && *e.link_title == e.name) e.link_title->erase(dot);
-      e.name.erase(dot);
+      e.name = e.name.substr(0, dot);
     }
   }
   if (!s_.suppress_visible_links) {
@@ -378,8 +382,8 @@ void file_table_writer::write_subsection_row(size_t index) {
       !s_.suppress_name_size_tr)
     t_ += header_row();
 
-  page_.recorded.push_back(
-      recorded_folder{id, top ? shown : folder_text, e.name, e.name_key, e.folder_path()});
+  page_.recorded.push_back(recorded_folder{id, top ? shown : folder_text, std::wstring(e.name),
+                                           std::wstring(e.name_key), e.folder_path()});
 }
 
 bool file_table_writer::write() {

@@ -111,11 +111,12 @@ std::wstring expand_file_placeholders(const build_settings& settings, std::wstri
   // Every placeholder starts with "%%"; row texts without one (most match
   // rules and section texts) need none of the values worked out below.
   if (text.find(L"%%") == std::wstring_view::npos) return std::wstring(text);
-  const std::wstring& name = entry.name;
+  const std::wstring_view name = entry.name;
   std::wstring out(text);
   replace(out, L"%%FNAME%", escape_amp(settings, name));
 
-  std::wstring e = without_root(entry.folder_path(), root_folder) + name;
+  std::wstring e = without_root(entry.folder_path(), root_folder);
+  e += name;
   std::wstring e2 = e;
   if (settings.full_pathname_links) e = give_drive_of_program_folder(e, settings.program_folder);
   replace(e2, L"/", L"//");

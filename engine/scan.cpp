@@ -54,8 +54,9 @@ bool matches_any(const std::vector<std::wstring>& patterns, std::wstring_view up
 
 class scanner {
  public:
-  scanner(scan_context& context, std::wstring_view spec_list)
-      : context_(context), settings_(*context.settings) {
+  // Entries are made in the store of `list`, which receives them.
+  scanner(scan_context& context, std::wstring_view spec_list, entry_list& list)
+      : context_(context), settings_(*context.settings), list_(list) {
     for (const std::wstring& item : split_pattern_list(spec_list)) {
       if (!item.empty()) spec_items_.push_back(upper_ascii(item));
     }
@@ -81,7 +82,7 @@ class scanner {
   bool cancelled() const { return cancelled_; }
 
   // Entries in the order they were found.
-  std::vector<std::unique_ptr<file_entry>> found;
+  std::vector<entry_ptr> found;
 
  private:
   // The depth counter goes back on every way out of a folder.
@@ -110,19 +111,28 @@ class scanner {
     std::vector<dir_item> items = listing ? std::move(*listing) : dir.read_entries();
     entry_folder_ref folder;  // made when the folder's first file is taken
     if (!root_files_excluded) {
-      // Upper-cased names of the candidate files, made once for all spec items.
-      std::vector<std::wstring> upper_names(items.size());
+      // Upper-cased names of the candidate files, made once for all spec
+      // items, side by side in one buffer that every folder reuses (a
+      // folder's files are all taken before its subfolders are scanned).
+      upper_text_.clear();
+      upper_at_.assign(items.size(), kNotCandidate);
       for (size_t i = 0; i < items.size(); ++i) {
-        if (!items[i].is_folder && !starts_with(items[i].name, L"."))
-          upper_names[i] = upper_ascii(items[i].name);
+        if (items[i].is_folder || starts_with(items[i].name, L".")) continue;
+        const std::wstring& name = items[i].name;
+        upper_at_[i] = upper_text_.size();
+        upper_text_.resize(upper_text_.size() + name.size());
+        wchar_t* out = upper_text_.data() + upper_at_[i];
+        for (const wchar_t c : name) *out++ = upper_ascii(c);
       }
       for (const std::wstring& spec : spec_items_) {
         for (size_t i = 0; i < items.size(); ++i) {
-          if (upper_names[i].empty()) continue;
-          if (!file_spec_matches(spec, upper_names[i])) continue;
-          if (!passes_filters(items[i], upper_names[i])) continue;
+          if (upper_at_[i] == kNotCandidate) continue;
+          const std::wstring_view upper_name(upper_text_.data() + upper_at_[i],
+                                             items[i].name.size());
+          if (!file_spec_matches(spec, upper_name)) continue;
+          if (!passes_filters(items[i], upper_name)) continue;
           if (!folder) folder = make_entry_folder(entry_folder_path(path));
-          take(items[i], upper_names[i], path, folder, spec_items_.size() == 1);
+          take(items[i], upper_name, path, folder);
         }
       }
     }
@@ -153,7 +163,7 @@ class scanner {
     }
   }
 
-  bool passes_filters(const dir_item& item, const std::wstring& upper_name) const {
+  bool passes_filters(const dir_item& item, std::wstring_view upper_name) const {
     if (settings_.size_filter_on) {
       const size_range& sizes = settings_.sizes;
       if (!sizes.accept_all &&
@@ -173,15 +183,10 @@ class scanner {
     return true;
   }
 
-  // With a single spec item a name is taken at most once, so the entry may
-  // take over the texts instead of copying them.
-  void take(dir_item& item, std::wstring& upper_name, const std::wstring& path,
-            const entry_folder_ref& folder, bool last_use) {
+  void take(const dir_item& item, std::wstring_view upper_name, const std::wstring& path,
+            const entry_folder_ref& folder) {
     if (context_.progress) ++context_.progress->rows_total;
-    auto entry = std::make_unique<file_entry>();
-    entry->name = last_use ? std::move(item.name) : item.name;
-    entry->name_key = last_use ? std::move(upper_name) : upper_name;
-    entry->folder = folder;
+    entry_ptr entry = list_.make_entry(item.name, upper_name, folder);
     entry->size = item.size;
     entry->modified_time = item.modified_time;
     entry->accessed_time = item.accessed_time;
@@ -190,7 +195,7 @@ class scanner {
     if (settings_.use_html_titles_for_links) {
       std::wstring title = read_link_title(settings_, path, entry->name);
       if (settings_.sort_kind == sort_by_name && !title.empty())
-        entry->name_key = upper_ascii(title);
+        entry->name_key = list_.store.keep(upper_ascii(title));
       if (starts_with(title, L"/")) title.erase(0, 1);
       if (settings_.max_file_chars2 != 0) title = shorten_middle(title, settings_.max_file_chars2);
       entry->link_title = std::make_unique<std::wstring>(std::move(title));
@@ -224,6 +229,7 @@ class scanner {
 
   scan_context& context_;
   const build_settings& settings_;
+  entry_list& list_;
   std::vector<std::wstring> spec_items_;
   std::vector<std::wstring> exclude_;
   std::vector<std::wstring> include_;
@@ -232,6 +238,9 @@ class scanner {
   bool date_filter_on_ = false;
   std::vector<folder_identity> on_path_;
   bool cancelled_ = false;
+  static constexpr size_t kNotCandidate = static_cast<size_t>(-1);
+  std::wstring upper_text_;       // upper-cased names of the folder being scanned
+  std::vector<size_t> upper_at_;  // per item: where its name starts there, or kNotCandidate
 };
 
 }  // namespace
@@ -278,7 +287,7 @@ int64_t filter_seconds(int64_t file_time) {
 
 bool scan_folder(scan_context& context, std::wstring_view folder, std::wstring_view spec_list,
                  int32_t& depth, entry_list& list) {
-  scanner scan(context, spec_list);
+  scanner scan(context, spec_list, list);
   if (!scan.has_spec()) return true;
   const std::wstring path = scan_folder_path(folder);
   std::vector<dir_item> listing;

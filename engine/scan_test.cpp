@@ -37,7 +37,8 @@ class ScanFolder : public ::testing::Test {
   names_t scan(bool all_in_one = true, std::wstring_view spec = L"*.*") {
     entry_list list = scan_list(all_in_one, spec);
     names_t result;
-    for (const auto& entry : list.items) result.push_back(entry->folder_path() + entry->name);
+    for (const auto& entry : list.items)
+      result.push_back(entry->folder_path() + std::wstring(entry->name));
     std::sort(result.begin(), result.end());
     return result;
   }
@@ -283,7 +284,8 @@ TEST_F(ScanFolder, LinksAreFollowedButCyclesEnd) {
   fs::create_symlink(dir.path() / "nowhere", dir.path() / "dangling.txt");
   entry_list list = scan_list();
   names_t found;
-  for (const auto& entry : list.items) found.push_back(entry->folder_path() + entry->name);
+  for (const auto& entry : list.items)
+    found.push_back(entry->folder_path() + std::wstring(entry->name));
   std::sort(found.begin(), found.end());
   EXPECT_EQ(found, (names_t{L"/alias/file.txt", L"/link.txt", L"/real/file.txt"}));
   for (const auto& entry : list.items) EXPECT_EQ(entry->size, 3);
@@ -345,7 +347,7 @@ TEST(ScanListing, TakesTheListingOfItsOwnFolderOnce) {
     int32_t depth = 0;
     EXPECT_TRUE(scan_folder(context, root, L"*.*", depth, list));
     std::vector<std::wstring> names;
-    for (const auto& e : list.items) names.push_back(e->name);
+    for (const auto& e : list.items) names.emplace_back(e->name);
     std::sort(names.begin(), names.end());
     return names;
   };

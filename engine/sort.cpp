@@ -15,8 +15,6 @@ namespace tabulon {
 
 namespace {
 
-using entry_ptr = std::unique_ptr<file_entry>;
-
 struct sort_cancelled {};
 
 // One entry as the sort sees it. The keys that decide most comparisons are
@@ -46,7 +44,7 @@ int compare_values(T a, T b) {
 // Three characters in 63 bits, ordered as the characters are; past the end
 // counts as 0. False when a character does not fit, and the prefixes then
 // cannot be used.
-bool pack3(const std::wstring& key, size_t from, uint64_t& packed) {
+bool pack3(std::wstring_view key, size_t from, uint64_t& packed) {
   packed = 0;
   for (size_t i = 0; i < 3; ++i) {
     const size_t at = from + i;
@@ -61,10 +59,10 @@ bool pack3(const std::wstring& key, size_t from, uint64_t& packed) {
 }
 
 size_t common_prefix_length(const std::vector<sort_item>& items) {
-  const std::wstring& first = items.front().entry->name_key;
+  const std::wstring_view first = items.front().entry->name_key;
   size_t length = first.size();
   for (const sort_item& item : items) {
-    const std::wstring& key = item.entry->name_key;
+    const std::wstring_view key = item.entry->name_key;
     length = std::min(length, key.size());
     size_t i = 0;
     while (i < length && key[i] == first[i]) ++i;
@@ -77,7 +75,7 @@ size_t common_prefix_length(const std::vector<sort_item>& items) {
 void fill_name_prefixes(std::vector<sort_item>& items) {
   const size_t skip = common_prefix_length(items);
   for (sort_item& item : items) {
-    const std::wstring& key = item.entry->name_key;
+    const std::wstring_view key = item.entry->name_key;
     if (!pack3(key, skip, item.prefix0) || !pack3(key, skip + 3, item.prefix1) ||
         !pack3(key, skip + 6, item.prefix2)) {
       for (sort_item& reset : items) reset.prefix0 = reset.prefix1 = reset.prefix2 = 0;

@@ -38,13 +38,14 @@ entry_list make_list(const std::vector<entry_spec>& specs, bool with_extension =
 
 std::vector<std::wstring> names(const entry_list& list) {
   std::vector<std::wstring> result;
-  for (const auto& entry : list.items) result.push_back(entry->name);
+  for (const auto& entry : list.items) result.emplace_back(entry->name);
   return result;
 }
 
 std::vector<std::wstring> paths(const entry_list& list) {
   std::vector<std::wstring> result;
-  for (const auto& entry : list.items) result.push_back(entry->folder_path() + entry->name);
+  for (const auto& entry : list.items)
+    result.push_back(entry->folder_path() + std::wstring(entry->name));
   return result;
 }
 
