@@ -130,14 +130,6 @@ size_t replace_all(std::wstring& text, std::wstring_view from, std::wstring_view
   return count;
 }
 
-bool starts_with(std::wstring_view text, std::wstring_view prefix) {
-  return text.substr(0, prefix.size()) == prefix;
-}
-
-bool ends_with(std::wstring_view text, std::wstring_view suffix) {
-  return text.size() >= suffix.size() && text.substr(text.size() - suffix.size()) == suffix;
-}
-
 std::wstring to_wide(long long value) {
   return std::to_wstring(value);
 }

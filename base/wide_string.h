@@ -38,8 +38,13 @@ inline wchar_t upper_ascii(wchar_t c) {
 // and never rescanning replaced text. Returns the number of replacements.
 size_t replace_all(std::wstring& text, std::wstring_view from, std::wstring_view to);
 
-bool starts_with(std::wstring_view text, std::wstring_view prefix);
-bool ends_with(std::wstring_view text, std::wstring_view suffix);
+// Inline: the scan asks for every name of a tree.
+inline bool starts_with(std::wstring_view text, std::wstring_view prefix) {
+  return text.starts_with(prefix);
+}
+inline bool ends_with(std::wstring_view text, std::wstring_view suffix) {
+  return text.ends_with(suffix);
+}
 
 // Decimal text of a number, as wide text.
 std::wstring to_wide(long long value);

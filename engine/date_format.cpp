@@ -1,11 +1,14 @@
 #include "engine/date_format.h"
 
 #include <cstdio>
+#include <string_view>
 
 #include "base/wide_string.h"
 #include "platform/file_time.h"
 
 namespace tabulon {
+
+using namespace std::string_view_literals;
 
 namespace {
 
@@ -82,7 +85,7 @@ std::wstring format_date_time_cells(const build_settings& settings, const local_
       format_date(when.year, when.month, when.day, settings.date_dropdown, settings.euro_separator);
   out += script[sec::date_after_text];
   if (!with_time) return out;
-  out += L"</td><td align=\"right\"";
+  out += L"</td><td align=\"right\""sv;
   if (!time_cell_attributes.empty()) {
     out += L' ';
     out += time_cell_attributes;
@@ -92,7 +95,7 @@ std::wstring format_date_time_cells(const build_settings& settings, const local_
   // format_time puts the am/pm suffix right after the numbers.
   out += format_time(when.hour, when.minute, when.second, settings.time_dropdown);
   out += script[sec::time_after_text];
-  out += L"&nbsp;";
+  out += L"&nbsp;"sv;
   return out;
 }
 

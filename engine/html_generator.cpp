@@ -132,7 +132,7 @@ void html_generator::walk_branch(int& depth) {
       if (!item.is_folder || starts_with(item.name, L".")) continue;
       open_folder probe;
       if (probe.open_child(here, item.name, join_path(folder, item.name)))  // can be entered
-        children.push_back(item.name);
+        children.emplace_back(item.name);
     }
   }
   subfolders_of.clear();

@@ -1,6 +1,7 @@
 // The file table of a page: scan, order, header rows, one cell group per
 // file, the folder subsection rows of a grouped listing, and the table end.
 #include <algorithm>
+#include <string_view>
 
 #include "base/wide_string.h"
 #include "engine/column_arrange.h"
@@ -17,6 +18,8 @@
 #include "platform/path_rules.h"
 
 namespace tabulon {
+
+using namespace std::string_view_literals;
 
 namespace {
 
@@ -78,7 +81,7 @@ class file_table_writer {
 void file_table_writer::write_colgroups() {
   if (sec_text(sec::colgroup_1).empty() && sec_text(sec::colgroup_2).empty()) return;
   const std::wstring empty_col = is_closed_markup(s_.doctype) ? L"<col />" : L"<col>";
-  t_ += L"<colgroup>";
+  t_ += L"<colgroup>"sv;
   for (int32_t k = 1; k <= page_.file_columns_c; ++k) {
     const bool first_set = k % 2 == 1;
     std::wstring base = sec_text(first_set ? sec::colgroup_1 : sec::colgroup_2);
@@ -92,7 +95,7 @@ void file_table_writer::write_colgroups() {
     if (s_.include_date) t_ += part(sec::colgroup_date_1, sec::colgroup_date_2);
     if (s_.include_time) t_ += part(sec::colgroup_time_1, sec::colgroup_time_2);
   }
-  t_ += L"</colgroup>\n";
+  t_ += L"</colgroup>\n"sv;
 }
 
 std::wstring file_table_writer::header_row() const {
@@ -161,7 +164,7 @@ void file_table_writer::write_row_cells(size_t index, bool r, int32_t m) {
     t_ += L' ';
     t_ += text;
   };
-  t_ += L"<td";
+  t_ += L"<td"sv;
   add_spaced(sec_text(r ? sec::file_td2 : sec::file_td));
   if (m >= 2) add_spaced(sec_text(sec::td_filename_not_first_column));
   if (has_file_matches_) add_spaced(matched(match_list::file_matches_td, e));
@@ -170,7 +173,7 @@ void file_table_writer::write_row_cells(size_t index, bool r, int32_t m) {
   if (!sec_text(sec::pre_href_file).empty()) t_ += entry_text(sec_text(sec::pre_href_file), e);
   if (m >= 2) t_ += sec_text(sec::before_filename_not_first_column);
 
-  t_ += s_.non_functional_links ? L"<a" : L"<a href=\"";
+  t_ += s_.non_functional_links ? L"<a"sv : L"<a href=\""sv;
   t_ += sec_text(sec::file_prefix).empty() ? sec_text(sec::folder_prefix)
                                            : sec_text(sec::file_prefix);
 
@@ -227,33 +230,33 @@ void file_table_writer::write_row_cells(size_t index, bool r, int32_t m) {
       append_visible_text(e);
   }
   if (!sec_text(sec::post_fname_file).empty()) t_ += entry_text(sec_text(sec::post_fname_file), e);
-  t_ += L"</a>";
-  if (!s_.include_filesize && !s_.include_date) t_ += L"&nbsp;";
+  t_ += L"</a>"sv;
+  if (!s_.include_filesize && !s_.include_date) t_ += L"&nbsp;"sv;
   if (!sec_text(sec::post_href_file).empty()) t_ += entry_text(sec_text(sec::post_href_file), e);
-  t_ += L"</td>";
+  t_ += L"</td>"sv;
 
   // A right-aligned cell with the row's own style, or the shared size/date style.
   const auto open_right_cell = [&](sec own, sec own2) {
     const std::wstring& mine = sec_text(r ? own2 : own);
     const std::wstring& style =
         !mine.empty() ? mine : sec_text(r ? sec::size_date_td2 : sec::size_date_td);
-    t_ += L"<td ";
+    t_ += L"<td "sv;
     if (!style.empty()) {
       t_ += style;
       t_ += L' ';
     }
-    t_ += L"align=\"right\">";
+    t_ += L"align=\"right\">"sv;
   };
   if (s_.include_filesize) {
     open_right_cell(sec::size_td, sec::size_td2);
     append_size_cell(t_, s_, e.size);
-    t_ += L"</td>";
+    t_ += L"</td>"sv;
   }
   if (s_.include_date) {
     open_right_cell(sec::date_td, sec::date_td2);
     // The time cell's attributes were given to the cache by write().
     page_.gen.date_cells.append(t_, s_, e.modified_time, r ? 1 : 0);
-    t_ += L"</td>";
+    t_ += L"</td>"sv;
   }
 }
 
@@ -262,7 +265,7 @@ void file_table_writer::write_empty_cells(bool r, int32_t from_cell, int32_t to_
   auto empty_cell = [&](sec one, sec two) {
     const std::wstring& style = sec_text(r ? two : one);
     t_ += style.empty() ? std::wstring(L"<td>") : L"<td " + style + L">";
-    t_ += L"</td>";
+    t_ += L"</td>"sv;
   };
   for (int32_t k = from_cell; k <= to_cell; ++k) {
     t_ += L"<td" + spaced(sec_text(r ? sec::file_td2 : sec::file_td)) +
@@ -376,7 +379,7 @@ void file_table_writer::write_subsection_row(size_t index) {
     expand_file_markers(s_, anchor, page_.folder);
     t_ += anchor;
   }
-  t_ += L"</td></tr>\n";
+  t_ += L"</td></tr>\n"sv;
 
   if (s_.repeat_anchor_headers && s_.show_folder_names && !s_.supress_headers &&
       !s_.suppress_name_size_tr)
@@ -404,13 +407,13 @@ bool file_table_writer::write() {
     link_base_ = L"File://" + latin_to_url(s_, escape_href(s_, base));
   }
 
-  t_ += L"\n";
+  t_ += L"\n"sv;
   t_ +=
       sec_text(sec::tableheader).empty()
           ? std::wstring(
                 L"<table cellpadding=\"2\" cellspacing=\"0\" border=\"0\" summary=\"file table\">")
           : sec_text(sec::tableheader);
-  t_ += L"\n";
+  t_ += L"\n"sv;
   write_colgroups();
 
   if (!s_.supress_headers && !s_.file_header_word.empty()) {
@@ -478,7 +481,7 @@ bool file_table_writer::write() {
       write_empty_cells(r, m + 1, columns_);
     if (columns_ == 1 || full || last || next_folder) {
       if (!last) {
-        t_ += L"</tr>\n";
+        t_ += L"</tr>\n"sv;
         row_closed = true;
       }
       r = !r;
@@ -494,12 +497,12 @@ bool file_table_writer::write() {
   // was inverted when it ended).
   if (s_.rectangular_tables && n > 0 && cells_in_last_row < page_.file_columns_c)
     write_empty_cells(!r, cells_in_last_row + 1, page_.file_columns_c);
-  if (!row_closed) t_ += L"</tr>\n";
+  if (!row_closed) t_ += L"</tr>\n"sv;
 
   const std::wstring end = expand_page_section(
       page_, sec_text(sec::file_table_end), page_section_kind::other, page_.file_columns_w, false);
   if (!end.empty()) t_ += end + L"\n";
-  t_ += L"</table>\n";
+  t_ += L"</table>\n"sv;
   return true;
 }
 
@@ -516,7 +519,9 @@ bool write_file_table(page_state& page) {
 
   entry_list list;
   int32_t depth = 0;
-  if (!s.file_spec.empty()) scan_folder(gen.scan, page.folder, s.file_spec, depth, list);
+  known_order found_order;
+  if (!s.file_spec.empty())
+    scan_folder(gen.scan, page.folder, s.file_spec, depth, list, &found_order);
   if (progress) {
     if (progress->cancelled) return false;
     progress->current_folder = page.folder;
@@ -525,11 +530,12 @@ bool write_file_table(page_state& page) {
   }
 
   if (s.file_spec.find(L';') != std::wstring::npos) {
-    if (!sort_entries(list, sort_by_name, false, true, progress)) return false;
+    if (!sort_entries(list, sort_by_name, false, true, progress, &found_order)) return false;
     remove_duplicate_entries(list);
+    found_order = known_order{};  // the list is no longer in the order found
   }
   if (!sort_entries(list, s.sort_kind, s.sort_descending != 0,
-                    s.sort_folders_first && gen.all_in_one, progress))
+                    s.sort_folders_first && gen.all_in_one, progress, &found_order))
     return false;
 
   page.grouped = gen.all_in_one && s.sort_folders_first && s.show_folder_names;

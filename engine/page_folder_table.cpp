@@ -39,13 +39,13 @@ void gather_folder_entries(page_state& page, entry_list& list) {
       dir = &own;
     if (dir) {
       gen.subfolders_of = page.folder;
-      std::vector<dir_item> items = dir->read_entries();
+      dir_listing items = dir->read_entries();
       for (const dir_item& item : items) {
         if (!item.is_folder || starts_with(item.name, L".")) continue;
         const std::wstring child = join_path(page.folder, item.name);
         open_folder probe;
         if (!probe.open_child(*dir, item.name, child)) continue;
-        gen.subfolders.push_back(item.name);
+        gen.subfolders.emplace_back(item.name);
         if (gen.folder_is_skipped(child)) continue;
         auto entry = make_file_entry(item.name, here);
         if (s.use_html_titles_for_links)

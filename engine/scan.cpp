@@ -25,7 +25,7 @@ namespace {
 constexpr wchar_t kSeparator = native_path_style().separator;
 
 // `folder` followed by one separator and `name`.
-std::wstring join(const std::wstring& folder, const std::wstring& name) {
+std::wstring join(const std::wstring& folder, std::wstring_view name) {
   std::wstring path;
   path.reserve(folder.size() + 1 + name.size());
   path = folder;
@@ -72,8 +72,7 @@ class scanner {
   bool has_spec() const { return !spec_items_.empty(); }
 
   // `listing`, when given, is the top folder's listing, already read.
-  void run(const open_folder& top, const std::wstring& path, int32_t& depth,
-           std::vector<dir_item>* listing) {
+  void run(const open_folder& top, const std::wstring& path, int32_t& depth, dir_listing* listing) {
     on_path_.push_back(top.identity());
     scan(top, path, depth, listing);
     on_path_.pop_back();
@@ -83,6 +82,7 @@ class scanner {
 
   // Entries in the order they were found.
   std::vector<entry_ptr> found;
+  known_order order{true, true};  // of `found`
 
  private:
   // The depth counter goes back on every way out of a folder.
@@ -93,7 +93,7 @@ class scanner {
   };
 
   void scan(const open_folder& dir, const std::wstring& path, int32_t& depth,
-            std::vector<dir_item>* listing = nullptr) {
+            dir_listing* listing = nullptr) {
     depth_guard guard(depth);
     if (folder_is_skipped(settings_, path)) return;
 
@@ -108,7 +108,7 @@ class scanner {
       }
     }
 
-    std::vector<dir_item> items = listing ? std::move(*listing) : dir.read_entries();
+    const dir_listing items = listing ? std::move(*listing) : dir.read_entries();
     entry_folder_ref folder;  // made when the folder's first file is taken
     if (!root_files_excluded) {
       // Upper-cased names of the candidate files, made once for all spec
@@ -118,7 +118,7 @@ class scanner {
       upper_at_.assign(items.size(), kNotCandidate);
       for (size_t i = 0; i < items.size(); ++i) {
         if (items[i].is_folder || starts_with(items[i].name, L".")) continue;
-        const std::wstring& name = items[i].name;
+        const std::wstring_view name = items[i].name;
         upper_at_[i] = upper_text_.size();
         upper_text_.resize(upper_text_.size() + name.size());
         wchar_t* out = upper_text_.data() + upper_at_[i];
@@ -183,6 +183,20 @@ class scanner {
     return true;
   }
 
+  // Follows whether the entries come in ascending key order, comparing
+  // each with the one found before it while both are fresh in memory.
+  void note_order(const file_entry& entry) {
+    if (found.empty()) return;
+    const file_entry& last = *found.back();
+    const int names = last.name_key.compare(entry.name_key);
+    if (names >= 0) order.by_name = false;
+    if (order.by_folder_then_name) {
+      const int folders =
+          last.folder == entry.folder ? 0 : last.folder_key().compare(entry.folder_key());
+      if (folders > 0 || (folders == 0 && names >= 0)) order.by_folder_then_name = false;
+    }
+  }
+
   void take(const dir_item& item, std::wstring_view upper_name, const std::wstring& path,
             const entry_folder_ref& folder) {
     if (context_.progress) ++context_.progress->rows_total;
@@ -200,6 +214,7 @@ class scanner {
       if (settings_.max_file_chars2 != 0) title = shorten_middle(title, settings_.max_file_chars2);
       entry->link_title = std::make_unique<std::wstring>(std::move(title));
     }
+    note_order(*entry);
     found.push_back(std::move(entry));
   }
 
@@ -286,19 +301,21 @@ int64_t filter_seconds(int64_t file_time) {
 }
 
 bool scan_folder(scan_context& context, std::wstring_view folder, std::wstring_view spec_list,
-                 int32_t& depth, entry_list& list) {
+                 int32_t& depth, entry_list& list, known_order* order) {
+  if (order) *order = known_order{};
   scanner scan(context, spec_list, list);
   if (!scan.has_spec()) return true;
   const std::wstring path = scan_folder_path(folder);
-  std::vector<dir_item> listing;
+  dir_listing listing;
   const bool listed = !context.listed_folder.empty() && context.listed_folder == folder;
-  if (listed) listing.swap(context.listed_items);
+  if (listed) listing = std::move(context.listed_items);
   context.listed_folder.clear();
   context.listed_items.clear();
   open_folder top;
   // A listing already read needs the open folder only to enter subfolders.
   if (!(listed && !context.all_in_one) && !top.open(path)) return true;
   scan.run(top, path, depth, listed ? &listing : nullptr);
+  if (order && list.empty()) *order = scan.order;
   // The list is head first: the most recently found entry leads.
   list.items.insert(list.items.begin(), std::make_move_iterator(scan.found.rbegin()),
                     std::make_move_iterator(scan.found.rend()));

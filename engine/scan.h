@@ -20,6 +20,7 @@
 
 #include "engine/file_entry.h"
 #include "engine/scan_context.h"
+#include "engine/sort.h"
 
 namespace tabulon {
 
@@ -35,10 +36,13 @@ namespace tabulon {
 // folder is announced, each file taken adds 1 to `rows_total` and each
 // subfolder entered adds 1 to `pages`.
 //
+// `order`, when given, receives what the scan learnt of the list's order as
+// it went (engine/sort.h); nothing is claimed when `list` was not empty.
+//
 // Returns false when the scan stopped because the progress record was
 // cancelled; the entries found until then stay in the list.
 bool scan_folder(scan_context& context, std::wstring_view folder, std::wstring_view spec_list,
-                 int32_t& depth, entry_list& list);
+                 int32_t& depth, entry_list& list, known_order* order = nullptr);
 
 // `path` as the scan names a folder: a full path (a relative one is taken
 // from the current directory), with "." and ".." parts resolved and no

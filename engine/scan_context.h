@@ -32,7 +32,7 @@ struct scan_context {
   // read; a scan of that same folder takes it instead of reading the folder
   // a second time. Set and cleared by page assembly around one page.
   std::wstring listed_folder;
-  std::vector<dir_item> listed_items;
+  dir_listing listed_items;
   std::wstring root_folder;  // the build's root folder as configured (before the
                              // per-folder walk changes `path`); the root rule of
                              // included folders compares against it

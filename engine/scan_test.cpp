@@ -96,6 +96,71 @@ TEST_F(ScanFolder, ListsFilesHeadFirstWithFolderPaths) {
   EXPECT_EQ(single[0].folder_path(), root() + L"/");
 }
 
+// The order the scan claims for its list lets the sort skip its work; the
+// result must be the one a full sort gives, for every type and direction.
+TEST_F(ScanFolder, ClaimedOrderGivesTheSameResultAsAFullSort) {
+  auto paths = [](const entry_list& list) {
+    names_t result;
+    for (const auto& entry : list.items)
+      result.push_back(entry->folder_path() + std::wstring(entry->name));
+    return result;
+  };
+  auto check_every_sort = [&](known_order claimed) {
+    for (const int32_t kind : {sort_by_name, sort_by_size, sort_by_date, sort_unsorted}) {
+      for (const bool descending : {false, true}) {
+        for (const bool group : {false, true}) {
+          entry_list quick = scan_list();
+          entry_list full = scan_list();
+          ASSERT_TRUE(sort_entries(quick, kind, descending, group, nullptr, &claimed));
+          ASSERT_TRUE(sort_entries(full, kind, descending, group));
+          EXPECT_EQ(paths(quick), paths(full)) << kind << descending << group;
+        }
+      }
+    }
+  };
+  auto claim = [&] {
+    context.all_in_one = true;
+    context.base_folder.clear();
+    rebuild_pattern_lists(context);
+    entry_list list;
+    int32_t depth = 0;
+    known_order order;
+    scan_folder(context, root(), L"*.*", depth, list, &order);
+    // A list that already held entries gets no claim.
+    known_order none{true, true};
+    scan_folder(context, root(), L"*.*", depth, list, &none);
+    EXPECT_FALSE(none.by_name || none.by_folder_then_name);
+    return order;
+  };
+
+  // Plain names, found in the order their keys sort in.
+  dir.write("a1.txt", "1");
+  dir.write("a2.txt", "22");
+  dir.write("b/c.txt", "333");
+  dir.write("b/d.txt", "");
+  known_order order = claim();
+  EXPECT_TRUE(order.by_folder_then_name);
+  EXPECT_TRUE(order.by_name);
+  check_every_sort(order);
+  dir.write("b/a0.txt", "");  // in order within its folder, not among all names
+  order = claim();
+  EXPECT_TRUE(order.by_folder_then_name);
+  EXPECT_FALSE(order.by_name);
+  check_every_sort(order);
+
+  // Upper case sorts before lower case by code value but not by key; a
+  // folder "x y" is entered after "x" but its key sorts first; two names
+  // differ in case only.
+  dir.write("B.txt", "");
+  dir.write("x/1.txt", "");
+  dir.write("x y/2.txt", "");
+  dir.write("b/D.TXT", "");
+  order = claim();
+  EXPECT_FALSE(order.by_folder_then_name);
+  EXPECT_FALSE(order.by_name);
+  check_every_sort(order);
+}
+
 TEST_F(ScanFolder, SpecItemsIgnoreCaseAndStarDotStarMatchesEverything) {
   dir.write("A.TXT", "");
   dir.write("b.txt", "");
@@ -352,18 +417,23 @@ TEST(ScanListing, TakesTheListingOfItsOwnFolderOnce) {
     return names;
   };
   dir_item listed;
-  listed.name = L"only_listed.txt";
   listed.size = 5;
+  auto listing = [&] {
+    dir_listing one;
+    one.add(L"only_listed.txt", listed);
+    one.sort_by_name();
+    return one;
+  };
   for (const bool all_in_one : {false, true}) {
     context.listed_folder = root;
-    context.listed_items = {listed};
+    context.listed_items = listing();
     EXPECT_EQ(scan_names(all_in_one), std::vector<std::wstring>{L"only_listed.txt"});
     EXPECT_TRUE(context.listed_folder.empty());
     EXPECT_TRUE(context.listed_items.empty());
     EXPECT_EQ(scan_names(all_in_one), std::vector<std::wstring>{L"on_disk.txt"});
   }
   context.listed_folder = root + L"/elsewhere";
-  context.listed_items = {listed};
+  context.listed_items = listing();
   EXPECT_EQ(scan_names(false), std::vector<std::wstring>{L"on_disk.txt"});
   EXPECT_TRUE(context.listed_items.empty());
 }

@@ -2,10 +2,13 @@
 
 #include <charconv>
 #include <cstdio>
+#include <string_view>
 
 #include "base/wide_string.h"
 
 namespace tabulon {
+
+using namespace std::string_view_literals;
 
 namespace {
 
@@ -108,7 +111,7 @@ void append_size_cell(std::wstring& out, const build_settings& settings, int64_t
     out.push_back(static_cast<wchar_t>(digits[i]));
   }
   if (type == 1) {
-    out += L"&nbsp;";
+    out += L"&nbsp;"sv;
     out += settings.k_word;
   }
 }

@@ -189,7 +189,7 @@ class item_order {
 }  // namespace
 
 bool sort_entries(entry_list& list, int32_t kind, bool descending, bool group_by_folder,
-                  build_progress* progress) {
+                  build_progress* progress, const known_order* order) {
   list.sorted = true;
   if (list.empty()) return true;
   if (progress && progress->cancelled) {
@@ -199,6 +199,13 @@ bool sort_entries(entry_list& list, int32_t kind, bool descending, bool group_by
   // Nothing can move: no key and no grouping.
   if (kind == sort_unsorted && !group_by_folder) return true;
   if (kind < sort_by_name || kind > sort_unsorted) kind = sort_by_name;
+  if (order && kind == sort_by_name && !descending &&
+      (group_by_folder ? order->by_folder_then_name : order->by_name)) {
+    // Distinct keys already in order (grouped keys included): the tail
+    // comes first.
+    std::reverse(list.items.begin(), list.items.end());
+    return true;
+  }
 
   std::vector<entry_ptr> entries(std::make_move_iterator(list.items.begin()),
                                  std::make_move_iterator(list.items.end()));

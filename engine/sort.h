@@ -28,12 +28,23 @@
 
 namespace tabulon {
 
+// What a list's maker knows of its order, so that the sort need not look at
+// every entry to find it out. "Ascending" is strict: no two entries tie.
+// The list holds the entries head first, so these describe the list read
+// from its tail to its head (the order in which the scan found them).
+struct known_order {
+  bool by_folder_then_name = false;  // by (folder_key, name_key), ascending
+  bool by_name = false;              // by name_key alone, ascending
+};
+
 // Sorts `list` in place and marks it sorted. With a progress record, the
 // record is notified every 50 comparisons and its `cancelled` flag is read
 // before each comparison: a cancelled sort destroys every entry, leaving the
 // list empty, and returns false. Returns true otherwise.
+// `order`, when given, must hold for the list as it is; an ascending name
+// sort that it already describes only reverses the list.
 bool sort_entries(entry_list& list, int32_t kind, bool descending, bool group_by_folder,
-                  build_progress* progress = nullptr);
+                  build_progress* progress = nullptr, const known_order* order = nullptr);
 
 // Removes every entry whose `name` and `folder_path` both equal those of the
 // entry before it (exact comparison). Meant for a list sorted by name with

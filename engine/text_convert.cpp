@@ -1,9 +1,13 @@
 #include "engine/text_convert.h"
 
+#include <string_view>
+
 #include "base/wide_string.h"
 #include "platform/ansi_code_page.h"
 
 namespace tabulon {
+
+using namespace std::string_view_literals;
 
 namespace {
 
@@ -16,7 +20,7 @@ void append_percent_byte(std::wstring& out, unsigned char byte) {
 }
 
 void append_numeric_reference(std::wstring& out, wchar_t c) {
-  out += L"&#";
+  out += L"&#"sv;
   out += to_wide(static_cast<long long>(static_cast<uint32_t>(c)));
   out.push_back(L';');
 }
@@ -60,16 +64,16 @@ void append_markup_escaped(std::wstring& out, const build_settings& settings,
   for (const wchar_t c : text) {
     switch (c) {
       case L'&':
-        out += L"&amp;";
+        out += L"&amp;"sv;
         break;
       case L'<':
-        out += L"&lt;";
+        out += L"&lt;"sv;
         break;
       case L'>':
-        out += L"&gt;";
+        out += L"&gt;"sv;
         break;
       case L'"':
-        out += L"&quot;";
+        out += L"&quot;"sv;
         break;
       default:
         if (c < 0x80) {
@@ -109,35 +113,35 @@ std::wstring escape_href(const build_settings& settings, std::wstring_view text)
   for (const wchar_t c : text) {
     switch (c) {
       case L'%':
-        out += L"%25";
+        out += L"%25"sv;
         break;
       case L'&':
-        out += L"&amp;";
+        out += L"&amp;"sv;
         break;
       case L' ':
-        out += L"%20";
+        out += L"%20"sv;
         break;
       case L';':
-        out += L"%3B";
+        out += L"%3B"sv;
         break;
       case L'#':
-        out += L"%23";
+        out += L"%23"sv;
         break;
       case L'<':
-        out += L"%3C";
+        out += L"%3C"sv;
         break;
       case L'>':
-        out += L"%3E";
+        out += L"%3E"sv;
         break;
       case L'"':
-        out += L"%22";
+        out += L"%22"sv;
         break;
       case L'?':
-        out += L"%3F";
+        out += L"%3F"sv;
         break;
 #ifndef _WIN32
       case L'\\':
-        out += L"%5C";
+        out += L"%5C"sv;
         break;
 #endif
       default:
@@ -199,19 +203,19 @@ std::wstring typographic_entities(std::wstring_view text) {
   for (const wchar_t c : text) {
     switch (c) {
       case 0x20AC:
-        out += L"&euro;";
+        out += L"&euro;"sv;
         break;
       case 0x2019:
-        out += L"&rsquo;";
+        out += L"&rsquo;"sv;
         break;
       case 0x2018:
-        out += L"&lsquo;";
+        out += L"&lsquo;"sv;
         break;
       case 0x201C:
-        out += L"&ldquo;";
+        out += L"&ldquo;"sv;
         break;
       case 0x201D:
-        out += L"&rdquo;";
+        out += L"&rdquo;"sv;
         break;
       default:
         out.push_back(c);
@@ -248,7 +252,7 @@ std::wstring shorten_middle(std::wstring_view text, int32_t limit) {
   const size_t head = max / 2;
   const size_t tail = max - head - 3;
   std::wstring out(text.substr(0, head));
-  out += L"...";
+  out += L"..."sv;
   out += text.substr(text.size() - tail);
   return out;
 }
@@ -262,7 +266,7 @@ std::wstring column_group(const build_settings& settings, std::wstring_view firs
   if (second.empty()) second = empty_col;
   std::wstring out = L"<colgroup>";
   for (int32_t i = 0; i < count; ++i) out += (i % 2 == 0) ? first : second;
-  out += L"</colgroup>\n";
+  out += L"</colgroup>\n"sv;
   return out;
 }
 
@@ -300,32 +304,32 @@ void append_link_target(std::wstring& out, const build_settings& settings, std::
     if (c > 0x20 && c < 0x7F) {
       switch (c) {
         case L'%':
-          out += L"%25";
+          out += L"%25"sv;
           continue;
         case L'&':
-          out += L"&amp;";
+          out += L"&amp;"sv;
           continue;
         case L';':
-          out += L"%3B";
+          out += L"%3B"sv;
           continue;
         case L'#':
-          out += L"%23";
+          out += L"%23"sv;
           continue;
         case L'<':
-          out += L"%3C";
+          out += L"%3C"sv;
           continue;
         case L'>':
-          out += L"%3E";
+          out += L"%3E"sv;
           continue;
         case L'"':
-          out += L"%22";
+          out += L"%22"sv;
           continue;
         case L'?':
-          out += L"%3F";
+          out += L"%3F"sv;
           continue;
 #ifndef _WIN32
         case L'\\':
-          out += L"%5C";
+          out += L"%5C"sv;
           continue;
 #endif
         default:
@@ -334,7 +338,7 @@ void append_link_target(std::wstring& out, const build_settings& settings, std::
       }
     }
     if (c == L' ') {
-      out += L"%20";
+      out += L"%20"sv;
     } else if (c >= 0x20 && c != 0x7F && charset_carries(settings.charset, c)) {
       if (latin && is_latin_table_char(c)) {
         if (utf8) {
@@ -363,13 +367,13 @@ std::wstring protect_markup(const build_settings& settings, std::wstring_view te
   for (const wchar_t c : text) {
     switch (c) {
       case L'<':
-        out += L"&lt;";
+        out += L"&lt;"sv;
         break;
       case L'>':
-        out += L"&gt;";
+        out += L"&gt;"sv;
         break;
       case L'"':
-        out += L"&quot;";
+        out += L"&quot;"sv;
         break;
       default:
         if (charset_carries(settings.charset, c)) {

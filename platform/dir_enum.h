@@ -17,6 +17,8 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 namespace tabulon {
@@ -30,11 +32,47 @@ struct folder_identity {
 };
 
 struct dir_item {
-  std::wstring name;
+  std::wstring_view name;  // held by the dir_listing the item belongs to
   bool is_folder = false;
   int64_t size = 0;           // bytes; 0 for folders
   int64_t modified_time = 0;  // 100-ns units since 1601, UTC
   int64_t accessed_time = 0;
+};
+
+// The entries of one folder. The names live in one buffer of the listing
+// rather than one heap block each, so a listing can be moved but not copied,
+// and an item's name is valid while its listing lives.
+class dir_listing {
+ public:
+  dir_listing() = default;
+  dir_listing(dir_listing&&) noexcept = default;
+  dir_listing& operator=(dir_listing&&) noexcept = default;
+  dir_listing(const dir_listing&) = delete;
+  dir_listing& operator=(const dir_listing&) = delete;
+
+  // Adds an entry named `name` (copied; `item.name` is ignored). Names can
+  // be read once the listing is sorted.
+  void add(std::wstring_view name, const dir_item& item);
+  // Puts the entries in ascending order of their names' code values.
+  void sort_by_name();
+
+  size_t size() const { return items_.size(); }
+  bool empty() const { return items_.empty(); }
+  const dir_item& operator[](size_t index) const { return items_[index]; }
+  std::vector<dir_item>::const_iterator begin() const { return items_.begin(); }
+  std::vector<dir_item>::const_iterator end() const { return items_.end(); }
+  void clear() {
+    items_.clear();
+    pending_.clear();
+    text_.clear();
+  }
+
+ private:
+  std::vector<dir_item> items_;
+  // Per item while the listing is not sorted: where its name starts in
+  // text_, and its length. Empty once sorted.
+  std::vector<std::pair<size_t, size_t>> pending_;
+  std::vector<wchar_t> text_;  // the names, one after another
 };
 
 // An open folder. Move-only; closes what it opened.
@@ -53,8 +91,7 @@ class open_folder {
   // Opens the subfolder `name` of `parent`; `full_path` is the same folder
   // as a full path, for systems that cannot open relative to a folder.
   // False when it cannot be opened.
-  bool open_child(const open_folder& parent, const std::wstring& name,
-                  const std::wstring& full_path);
+  bool open_child(const open_folder& parent, std::wstring_view name, const std::wstring& full_path);
 
   bool is_open() const;
   // The identity of the open folder (zeros when none is open).
@@ -62,7 +99,7 @@ class open_folder {
 
   // Every entry of the folder, by the rules above. Empty when the folder
   // cannot be read.
-  std::vector<dir_item> read_entries() const;
+  dir_listing read_entries() const;
 
  private:
   void close();

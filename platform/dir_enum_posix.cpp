@@ -18,13 +18,16 @@ folder_identity identity_of(const struct stat& st) {
   return folder_identity{static_cast<uint64_t>(st.st_dev), static_cast<uint64_t>(st.st_ino)};
 }
 
-// A name as wide text. Most names are ASCII, which needs no decoding.
-std::wstring name_of(const char* name) {
+// `name` as wide text in `out`. Most names are ASCII, which needs no decoding.
+void name_of(const char* name, std::wstring& out) {
   const size_t length = std::strlen(name);
-  for (size_t i = 0; i < length; ++i)
-    if (static_cast<unsigned char>(name[i]) >= 0x80)
-      return from_native(std::string_view(name, length));
-  return std::wstring(name, name + length);
+  for (size_t i = 0; i < length; ++i) {
+    if (static_cast<unsigned char>(name[i]) >= 0x80) {
+      out = from_native(std::string_view(name, length));
+      return;
+    }
+  }
+  out.assign(name, name + length);
 }
 
 // Calls `visit` with every name of the folder open as `fd`, from its start.
@@ -109,7 +112,7 @@ bool open_folder::open(const std::wstring& path) {
   return true;
 }
 
-bool open_folder::open_child(const open_folder& parent, const std::wstring& name,
+bool open_folder::open_child(const open_folder& parent, std::wstring_view name,
                              const std::wstring& /*full_path*/) {
   close();
   if (!parent.is_open()) return false;
@@ -128,29 +131,28 @@ bool open_folder::open_child(const open_folder& parent, const std::wstring& name
   return true;
 }
 
-std::vector<dir_item> open_folder::read_entries() const {
-  std::vector<dir_item> items;
-  if (fd_ < 0) return items;
-  items.reserve(32);
-  list_names(fd_, [&](const char* name) {
-    if (name[0] == '.' && (name[1] == 0 || (name[1] == '.' && name[2] == 0))) return;
+dir_listing open_folder::read_entries() const {
+  dir_listing listing;
+  if (fd_ < 0) return listing;
+  std::wstring name;  // reused for every entry
+  list_names(fd_, [&](const char* native) {
+    if (native[0] == '.' && (native[1] == 0 || (native[1] == '.' && native[2] == 0))) return;
     struct stat st;
     // Follows links: a link reads as its target, and a dangling one fails
     // here and is passed over like any entry that vanished meanwhile.
-    if (::fstatat(fd_, name, &st, 0) != 0) return;
+    if (::fstatat(fd_, native, &st, 0) != 0) return;
     dir_item item;
-    item.name = name_of(name);
     item.is_folder = S_ISDIR(st.st_mode);
     if (!item.is_folder) {
       item.size = static_cast<int64_t>(st.st_size);
       item.modified_time = file_time_from_unix(st.st_mtim.tv_sec, st.st_mtim.tv_nsec);
       item.accessed_time = file_time_from_unix(st.st_atim.tv_sec, st.st_atim.tv_nsec);
     }
-    items.push_back(std::move(item));
+    name_of(native, name);
+    listing.add(name, item);
   });
-  std::sort(items.begin(), items.end(),
-            [](const dir_item& a, const dir_item& b) { return a.name < b.name; });
-  return items;
+  listing.sort_by_name();
+  return listing;
 }
 
 }  // namespace tabulon

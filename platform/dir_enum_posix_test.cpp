@@ -20,7 +20,7 @@ TEST(OpenFolder, ListsEveryEntryOnceInNameOrderWithStatTimes) {
   dir.mkdir("a_folder");
   open_folder folder;
   ASSERT_TRUE(folder.open(from_native(dir.path().native())));
-  const std::vector<dir_item> items = folder.read_entries();
+  const dir_listing items = folder.read_entries();
   ASSERT_EQ(items.size(), 3u);
   EXPECT_EQ(items[0].name, L".hidden");
   EXPECT_EQ(items[1].name, L"a_folder");
@@ -60,14 +60,14 @@ TEST(OpenFolder, RereadsFromTheStartWithEveryKindOfName) {
   for (int i = 0; i < 1500; ++i) dir.write("bulk_file_with_a_longer_name_" + std::to_string(i), "");
   open_folder folder;
   ASSERT_TRUE(folder.open(from_native(dir.path().native())));
-  const std::vector<dir_item> first = folder.read_entries();
-  const std::vector<dir_item> second = folder.read_entries();
+  const dir_listing first = folder.read_entries();
+  const dir_listing second = folder.read_entries();
   ASSERT_EQ(first.size(), 1502u);
   ASSERT_EQ(second.size(), first.size());
   for (size_t i = 0; i < first.size(); ++i) EXPECT_EQ(second[i].name, first[i].name);
   EXPECT_EQ(first[0].name, from_native("bad\xFF.txt"));
   EXPECT_EQ(to_native(first[0].name), "bad\xFF.txt");
-  EXPECT_EQ(first.back().name, L"caf\u00e9.txt");
+  EXPECT_EQ(first[first.size() - 1].name, L"caf\u00e9.txt");
 }
 
 }  // namespace

@@ -13,9 +13,11 @@ int64_t file_time_value(const FILETIME& time) {
                               time.dwLowDateTime);
 }
 
-std::wstring child_path(const std::wstring& folder, const std::wstring& name) {
-  if (!folder.empty() && (folder.back() == L'\\' || folder.back() == L'/')) return folder + name;
-  return folder + L'\\' + name;
+std::wstring child_path(const std::wstring& folder, std::wstring_view name) {
+  std::wstring path = folder;
+  if (path.empty() || (path.back() != L'\\' && path.back() != L'/')) path += L'\\';
+  path += name;
+  return path;
 }
 
 // Opens the folder itself (through any link) to learn its volume and index.
@@ -74,7 +76,7 @@ bool open_folder::open(const std::wstring& path) {
   return true;
 }
 
-bool open_folder::open_child(const open_folder& parent, const std::wstring& name,
+bool open_folder::open_child(const open_folder& parent, std::wstring_view name,
                              const std::wstring& full_path) {
   if (!parent.is_open()) {
     close();
@@ -83,8 +85,8 @@ bool open_folder::open_child(const open_folder& parent, const std::wstring& name
   return open(full_path.empty() ? child_path(parent.path_, name) : full_path);
 }
 
-std::vector<dir_item> open_folder::read_entries() const {
-  std::vector<dir_item> items;
+dir_listing open_folder::read_entries() const {
+  dir_listing items;
   if (!open_) return items;
   WIN32_FIND_DATAW data;
   HANDLE find = FindFirstFileExW(child_path(path_, L"*").c_str(), FindExInfoBasic, &data,
@@ -109,18 +111,16 @@ std::vector<dir_item> open_folder::read_entries() const {
       accessed = target.ftLastAccessTime;
     }
     dir_item item;
-    item.name = name;
     item.is_folder = (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
     if (!item.is_folder) {
       item.size = static_cast<int64_t>(size);
       item.modified_time = file_time_value(written);
       item.accessed_time = file_time_value(accessed);
     }
-    items.push_back(std::move(item));
+    items.add(name, item);
   } while (FindNextFileW(find, &data));
   FindClose(find);
-  std::sort(items.begin(), items.end(),
-            [](const dir_item& a, const dir_item& b) { return a.name < b.name; });
+  items.sort_by_name();
   return items;
 }
 
