@@ -57,11 +57,45 @@ bool charset_carries(int32_t charset, wchar_t c) {
 
 namespace {
 
+// ASCII that markup escaping leaves as it is.
+inline bool is_plain_text_char(wchar_t c) {
+  return static_cast<uint32_t>(c) < 0x80 && c != L'&' && c != L'<' && c != L'>' && c != L'"';
+}
+
+// ASCII that link targets carry as it is: printable, and none of the
+// characters a link escapes.
+inline bool is_plain_link_char(wchar_t c) {
+  if (c <= 0x20 || c >= 0x7F) return false;
+  switch (c) {
+    case L'%':
+    case L'&':
+    case L';':
+    case L'#':
+    case L'<':
+    case L'>':
+    case L'"':
+    case L'?':
+#ifndef _WIN32
+    case L'\\':
+#endif
+      return false;
+    default:
+      return true;
+  }
+}
+
 // Markup characters as entities, characters the page cannot carry as numeric
 // references, and with `latin` the Latin table characters as numeric references too.
 void append_markup_escaped(std::wstring& out, const build_settings& settings,
                            std::wstring_view text, bool latin) {
-  for (const wchar_t c : text) {
+  // Runs of plain ASCII (every charset carries it) are copied whole.
+  for (size_t i = 0; i < text.size();) {
+    size_t end = i;
+    while (end < text.size() && is_plain_text_char(text[end])) ++end;
+    out.append(text.data() + i, end - i);
+    if (end == text.size()) break;
+    const wchar_t c = text[end];
+    i = end + 1;
     switch (c) {
       case L'&':
         out += L"&amp;"sv;
@@ -299,47 +333,52 @@ bool latin_url_as_utf8(const build_settings& settings) {
 void append_link_target(std::wstring& out, const build_settings& settings, std::wstring_view text) {
   const bool latin = settings.replace_latin_chars != 0;
   const bool utf8 = latin_url_as_utf8(settings);
-  for (const wchar_t c : text) {
-    // Plain ASCII is the bulk of every name and passes both steps unchanged.
-    if (c > 0x20 && c < 0x7F) {
-      switch (c) {
-        case L'%':
-          out += L"%25"sv;
-          continue;
-        case L'&':
-          out += L"&amp;"sv;
-          continue;
-        case L';':
-          out += L"%3B"sv;
-          continue;
-        case L'#':
-          out += L"%23"sv;
-          continue;
-        case L'<':
-          out += L"%3C"sv;
-          continue;
-        case L'>':
-          out += L"%3E"sv;
-          continue;
-        case L'"':
-          out += L"%22"sv;
-          continue;
-        case L'?':
-          out += L"%3F"sv;
-          continue;
+  // Plain ASCII is the bulk of every name and passes both steps unchanged:
+  // runs of it are copied whole.
+  for (size_t i = 0; i < text.size();) {
+    size_t end = i;
+    while (end < text.size() && is_plain_link_char(text[end])) ++end;
+    out.append(text.data() + i, end - i);
+    if (end == text.size()) break;
+    const wchar_t c = text[end];
+    i = end + 1;
+    switch (c) {
+      case L'%':
+        out += L"%25"sv;
+        continue;
+      case L'&':
+        out += L"&amp;"sv;
+        continue;
+      case L';':
+        out += L"%3B"sv;
+        continue;
+      case L'#':
+        out += L"%23"sv;
+        continue;
+      case L'<':
+        out += L"%3C"sv;
+        continue;
+      case L'>':
+        out += L"%3E"sv;
+        continue;
+      case L'"':
+        out += L"%22"sv;
+        continue;
+      case L'?':
+        out += L"%3F"sv;
+        continue;
 #ifndef _WIN32
-        case L'\\':
-          out += L"%5C"sv;
-          continue;
+      case L'\\':
+        out += L"%5C"sv;
+        continue;
 #endif
-        default:
-          out.push_back(c);
-          continue;
-      }
+      case L' ':
+        out += L"%20"sv;
+        continue;
+      default:
+        break;
     }
-    if (c == L' ') {
-      out += L"%20"sv;
-    } else if (c >= 0x20 && c != 0x7F && charset_carries(settings.charset, c)) {
+    if (c >= 0x20 && c != 0x7F && charset_carries(settings.charset, c)) {
       if (latin && is_latin_table_char(c)) {
         if (utf8) {
           append_percent_byte(out, static_cast<unsigned char>(0xC0 | (c >> 6)));

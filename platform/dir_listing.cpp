@@ -12,6 +12,12 @@ void dir_listing::add(std::wstring_view name, const dir_item& item) {
       pending_.push_back(
           {static_cast<size_t>(items_[i].name.data() - text_.data()), items_[i].name.size()});
   }
+  if (items_.capacity() == 0) {
+    // Room for a typical folder at once, rather than growing step by step.
+    items_.reserve(32);
+    pending_.reserve(32);
+    text_.reserve(32 * 32);
+  }
   pending_.push_back({text_.size(), name.size()});
   text_.insert(text_.end(), name.begin(), name.end());
   items_.push_back(item);
