@@ -42,7 +42,9 @@ std::string make_language_file(int extra_items, size_t target_bytes) {
       for (size_t begin = 0; begin <= group.size();) {
         const size_t slash = group.find(L'/', begin);
         const size_t end = slash == std::wstring::npos ? group.size() : slash;
-        out += "<" + wide_to_utf8(group.substr(begin, end - begin)) + ">\n";
+        out += '<';  // appended piece by piece: GCC 12 misreads "<" + string&& (-Wrestrict)
+        out += wide_to_utf8(group.substr(begin, end - begin));
+        out += ">\n";
         begin = end + 1;
       }
       open_group = group;
