@@ -8,6 +8,13 @@ bool wildcard_match(std::wstring_view pattern, std::wstring_view text) {
   const size_t pn = pattern.size();
   const size_t tn = text.size();
 
+  // "*text*", the form plain exclude items and "*.*" take: a substring search.
+  if (pn >= 2 && pattern.front() == L'*' && pattern.back() == L'*') {
+    const std::wstring_view inner = pattern.substr(1, pn - 2);
+    if (inner.find_first_of(L"*?") == std::wstring_view::npos)
+      return text.find(inner) != std::wstring_view::npos;
+  }
+
   // Literal prefix up to the first star.
   while (t < tn && (p >= pn || pattern[p] != L'*')) {
     if (p >= pn || (pattern[p] != text[t] && pattern[p] != L'?')) return false;
