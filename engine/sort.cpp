@@ -50,7 +50,8 @@ bool pack3(std::wstring_view key, size_t from, uint64_t& packed) {
     const size_t at = from + i;
     uint64_t c = 0;
     if (at < key.size()) {
-      if (key[at] < 0 || static_cast<uint64_t>(key[at]) > kMaxPackedChar) return false;
+      // A negative character (a signed wchar_t) converts to a huge value here.
+      if (static_cast<uint64_t>(key[at]) > kMaxPackedChar) return false;
       c = static_cast<uint64_t>(key[at]);
     }
     packed = (packed << 21) | c;

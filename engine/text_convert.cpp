@@ -48,9 +48,17 @@ bool is_latin_table_char(wchar_t c) {
 
 }  // namespace
 
+namespace {
+// Only a 32-bit wchar_t can hold more than Unicode has; a function of its
+// own, so that a 16-bit wchar_t does not make the test always false.
+bool beyond_unicode(uint32_t value) {
+  return value > 0x10FFFF;
+}
+}  // namespace
+
 bool charset_carries(int32_t charset, wchar_t c) {
   if (c >= 0xD800 && c <= 0xDFFF) return false;
-  if (static_cast<uint32_t>(c) > 0x10FFFF) return false;
+  if (beyond_unicode(static_cast<uint32_t>(c))) return false;
   if (charset == charset_utf8 || charset == charset_utf16le) return true;
   return ansi_encode(c) >= 0;
 }

@@ -1,5 +1,7 @@
-#include <shellapi.h>
 #include <windows.h>
+
+// shellapi.h needs the declarations of windows.h first.
+#include <shellapi.h>
 
 #include <string>
 
