@@ -70,26 +70,41 @@ inline bool is_plain_text_char(wchar_t c) {
   return static_cast<uint32_t>(c) < 0x80 && c != L'&' && c != L'<' && c != L'>' && c != L'"';
 }
 
-// ASCII that link targets carry as it is: printable, and none of the
-// characters a link escapes.
-inline bool is_plain_link_char(wchar_t c) {
-  if (c <= 0x20 || c >= 0x7F) return false;
+// The escape a link gives `c`, or nothing when `c` needs none of these.
+// A space, and characters that would end the attribute, start a query or a
+// fragment, or read as an entity or an escape, are written as escapes.
+inline std::wstring_view link_escape_of(wchar_t c) {
   switch (c) {
     case L'%':
+      return L"%25"sv;
     case L'&':
+      return L"&amp;"sv;
+    case L' ':
+      return L"%20"sv;
     case L';':
+      return L"%3B"sv;
     case L'#':
+      return L"%23"sv;
     case L'<':
+      return L"%3C"sv;
     case L'>':
+      return L"%3E"sv;
     case L'"':
+      return L"%22"sv;
     case L'?':
+      return L"%3F"sv;
 #ifndef _WIN32
     case L'\\':
+      return L"%5C"sv;
 #endif
-      return false;
     default:
-      return true;
+      return {};
   }
+}
+
+// ASCII that link targets carry as it is: printable and never escaped.
+inline bool is_plain_link_char(wchar_t c) {
+  return c > 0x20 && c < 0x7F && link_escape_of(c).empty();
 }
 
 // Markup characters as entities, characters the page cannot carry as numeric
@@ -153,47 +168,14 @@ std::wstring escape_href(const build_settings& settings, std::wstring_view text)
   std::wstring out;
   out.reserve(text.size() + 8);
   for (const wchar_t c : text) {
-    switch (c) {
-      case L'%':
-        out += L"%25"sv;
-        break;
-      case L'&':
-        out += L"&amp;"sv;
-        break;
-      case L' ':
-        out += L"%20"sv;
-        break;
-      case L';':
-        out += L"%3B"sv;
-        break;
-      case L'#':
-        out += L"%23"sv;
-        break;
-      case L'<':
-        out += L"%3C"sv;
-        break;
-      case L'>':
-        out += L"%3E"sv;
-        break;
-      case L'"':
-        out += L"%22"sv;
-        break;
-      case L'?':
-        out += L"%3F"sv;
-        break;
-#ifndef _WIN32
-      case L'\\':
-        out += L"%5C"sv;
-        break;
-#endif
-      default:
-        // Control characters (a tab or line break in a name) would end or
-        // split the attribute value, so they are percent-escaped too.
-        if (c >= 0x20 && c != 0x7F && charset_carries(settings.charset, c)) {
-          out.push_back(c);
-        } else {
-          append_percent_utf8(out, c);
-        }
+    if (const std::wstring_view escape = link_escape_of(c); !escape.empty()) {
+      out += escape;
+    } else if (c >= 0x20 && c != 0x7F && charset_carries(settings.charset, c)) {
+      out.push_back(c);
+    } else {
+      // Control characters (a tab or line break in a name) would end or
+      // split the attribute value, so they are percent-escaped too.
+      append_percent_utf8(out, c);
     }
   }
   return out;
@@ -350,41 +332,9 @@ void append_link_target(std::wstring& out, const build_settings& settings, std::
     if (end == text.size()) break;
     const wchar_t c = text[end];
     i = end + 1;
-    switch (c) {
-      case L'%':
-        out += L"%25"sv;
-        continue;
-      case L'&':
-        out += L"&amp;"sv;
-        continue;
-      case L';':
-        out += L"%3B"sv;
-        continue;
-      case L'#':
-        out += L"%23"sv;
-        continue;
-      case L'<':
-        out += L"%3C"sv;
-        continue;
-      case L'>':
-        out += L"%3E"sv;
-        continue;
-      case L'"':
-        out += L"%22"sv;
-        continue;
-      case L'?':
-        out += L"%3F"sv;
-        continue;
-#ifndef _WIN32
-      case L'\\':
-        out += L"%5C"sv;
-        continue;
-#endif
-      case L' ':
-        out += L"%20"sv;
-        continue;
-      default:
-        break;
+    if (const std::wstring_view escape = link_escape_of(c); !escape.empty()) {
+      out += escape;
+      continue;
     }
     if (c >= 0x20 && c != 0x7F && charset_carries(settings.charset, c)) {
       if (latin && is_latin_table_char(c)) {
