@@ -5,6 +5,7 @@
 
 #include "base/text_file.h"
 #include "base/wide_string.h"
+#include "engine/link_target.h"
 #include "engine/script_loader.h"
 #include "engine/text_convert.h"
 #include "platform/file_open.h"
@@ -139,6 +140,24 @@ bool write_single_byte(const std::wstring& path, const std::wstring& text) {
   return (std::fclose(file) == 0) && written;
 }
 
+// The frame pages are files in the root folder; a page name with a ":" would
+// be read by the browser as a URL scheme, so its source gets "./" in front.
+void make_sources_scheme_safe(std::wstring& text) {
+  size_t at = 0;
+  for (int frame = 0; frame < 2; ++frame) {
+    at = text.find(L"src=\"", at);
+    if (at == std::wstring::npos) return;
+    const size_t open = at + 5;
+    size_t close = text.find(L'"', open);
+    if (close == std::wstring::npos) return;
+    if (reads_as_scheme(std::wstring_view(text).substr(open, close - open))) {
+      text.insert(open, L"./");
+      close += 2;
+    }
+    at = close;
+  }
+}
+
 // Loads a frame script the way the framed site needs it.
 void load_frame_script(build_settings& s, const std::wstring& script_name,
                        const frameset_sources& sources) {
@@ -232,6 +251,7 @@ int framed_site_build(html_generator& gen, build_progress* progress, std::wstrin
     return 0;
   }
 
+  make_sources_scheme_safe(text);
   int total = 0;
   if (write_single_byte(frameset_path, text)) {
     ++total;
