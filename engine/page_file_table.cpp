@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "base/wide_string.h"
+#include "engine/anchor_ids.h"
 #include "engine/column_arrange.h"
 #include "engine/date_format.h"
 #include "engine/link_target.h"
@@ -75,6 +76,7 @@ class file_table_writer {
   int subsection_rows_ = 0;
   bool override_used_ = false;
   bool has_file_matches_ = false;  // any of the file match lists holds a rule
+  anchor_ids anchor_ids_;          // identifiers of the subsection rows written so far
   const entry_folder* link_folder_ = nullptr;
   std::wstring link_folder_text_;
 };
@@ -324,6 +326,7 @@ void file_table_writer::write_subsection_row(size_t index) {
     id = L"ID_";
     shown = expand_title(s_, s_.root_anchor_word);
   }
+  id = anchor_ids_.claim(id);
 
   std::wstring count_text;
   const std::wstring size_text = folder_group_totals(s_, list_, index, count_text);
