@@ -217,9 +217,10 @@ int framed_site_build(html_generator& gen, build_progress* progress, std::wstrin
   const size_t last = s.output_filename.find_last_of(L"\\/");
   if (last != std::wstring::npos) s.output_filename.erase(0, last + 1);
 
-  gen.not_started = status();
-  if (s.path.empty()) {
-    gen.not_started = gen.check_root();
+  // A root that the frame passes cannot build would leave a frameset of
+  // dead frames: nothing is written then.
+  gen.not_started = gen.check_root();
+  if (!gen.not_started) {
     restore_forced();
     return 0;
   }

@@ -127,6 +127,15 @@ TEST(FramedSiteBuild, WritesNothingWithoutAPathOrUsableFrameset) {
     EXPECT_EQ(framed_site_build(gen, nullptr, f.frameset, f.left, f.right), 0);
     EXPECT_TRUE(gen.written_files.empty());
   }
+  {
+    // A skipped root would leave a frameset without frames.
+    framed_fixture f;
+    f.s.skip_folders = f.s.path;
+    html_generator gen(f.s);
+    EXPECT_EQ(framed_site_build(gen, nullptr, f.frameset, f.left, f.right), 0);
+    EXPECT_FALSE(std::filesystem::exists(f.tree() / "index.html"));
+    EXPECT_FALSE(gen.not_started.ok());
+  }
   for (const char* text : {"", "<title></title><frame src=\"only.html\">",
                            "<frame src=nav.html><frame src=main.html>"}) {
     framed_fixture f;
