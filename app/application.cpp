@@ -66,7 +66,8 @@ batch_result application::run_batch(std::wstring_view command_tail) {
   const std::wstring kept_output = settings.output_filename;
   settings.custom_html_filename =
       complete_script_name(settings.custom_html_filename, program_folder);
-  result.pages_written = run_configured_build(settings, nullptr, &result.reason);
+  result.build = run_configured_build(settings, nullptr);
+  result.root = settings.path;
   settings.output_filename = kept_output;
 
   if (settings.autolaunch_batch_file) {
@@ -97,9 +98,34 @@ const char* const kUsage =
     "program's folder. Every argument together forms the one path (joined by\n"
     "single blanks); double quotes around the whole path are removed.\n"
     "\n"
-    "Exit status: 0 when at least one page was written, 1 when none was.\n";
+    "Every page that cannot be written is reported on standard error with its\n"
+    "path and the reason, and the build goes on with the other pages.\n"
+    "\n"
+    "Exit status: 0 when every page was written; 1 when none was (the reason\n"
+    "goes to standard error); 2 when some pages were written and some could\n"
+    "not be.\n";
 
 }  // namespace
+
+int batch_exit_status(const build_result& build) {
+  if (build.pages_written() == 0) return 1;
+  return build.failed_pages.empty() ? 0 : 2;
+}
+
+std::vector<std::wstring> batch_report_lines(const build_result& build, const std::wstring& root) {
+  std::vector<std::wstring> lines;
+  for (const status& failed : build.failed_pages) lines.push_back(failed.message());
+  if (build.pages_written() > 0 || !build.failed_pages.empty()) return lines;
+  std::wstring line = L"no page was written: ";
+  if (!build.not_started.ok())
+    line += build.not_started.message();
+  else if (build.cancelled)
+    line += L"the build was cancelled";
+  else
+    line += L"no matching files or folders were found in \"" + root + L"\"";
+  lines.push_back(line);
+  return lines;
+}
 
 int run_main(int argc, char** argv) {
   // The random sort order draws from the C library's generator.
@@ -134,11 +160,9 @@ int run_main(int argc, char** argv) {
     if (!result.config.reason.empty()) line += L": " + result.config.reason;
     print_line(stderr, line + L"; building with the default settings");
   }
-  if (result.pages_written > 0) return 0;
-  std::wstring line = L"tabulon: no page was written";
-  if (!result.reason.empty()) line += L": " + result.reason;
-  print_line(stderr, line);
-  return 1;
+  for (const std::wstring& line : batch_report_lines(result.build, result.root))
+    print_line(stderr, L"tabulon: " + line);
+  return batch_exit_status(result.build);
 }
 
 }  // namespace tabulon

@@ -9,10 +9,12 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "app/build_settings.h"
 #include "app/config_file.h"
 #include "app/ini_store.h"
+#include "engine/build_result.h"
 #include "platform/path_rules.h"
 
 namespace tabulon {
@@ -26,9 +28,9 @@ struct config_dialog_paths {
 
 // What a batch run did, for the command line to report.
 struct batch_result {
-  int pages_written = 0;
+  build_result build;    // the pages written and those that could not be
   config_status config;  // reading the configuration file
-  std::wstring reason;   // why no page was written, when none was
+  std::wstring root;     // the root folder the build ran on
   std::wstring opened;   // the target handed to the shell, when one was
 };
 
@@ -65,9 +67,18 @@ std::wstring batch_result_target(std::wstring_view path, std::wstring_view outpu
                                  std::wstring_view program_folder,
                                  path_style style = native_path_style());
 
+// The exit status of a batch build: 0 when every page was written, 1 when
+// none was, 2 when some were written and some could not be.
+int batch_exit_status(const build_result& build);
+
+// The lines batch mode prints on standard error for a build (without the
+// program name in front): one per page that could not be written, and, when
+// no page was written and none failed, why nothing was written.
+std::vector<std::wstring> batch_report_lines(const build_result& build, const std::wstring& root);
+
 // Runs the program for the command line of main(); returns the exit status:
-// 0 when a batch build wrote at least one page or for --help and --version;
-// 1 otherwise, with a one-line reason on standard error.
+// that of batch_exit_status for a batch build, 0 for --help and --version, 1
+// for an empty command line.
 int run_main(int argc, char** argv);
 
 }  // namespace tabulon

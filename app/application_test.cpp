@@ -79,5 +79,36 @@ TEST(Application, BatchReadsConfigurationFromProgramFolder) {
   ASSERT_TRUE(set_current_directory(before));
 }
 
+TEST(Application, ExitStatusAndReportFollowWhatTheBuildWrote) {
+  build_result all;
+  all.written_files = {L"/t/index.html", L"/t/a/index.html"};
+  EXPECT_EQ(batch_exit_status(all), 0);
+  EXPECT_TRUE(batch_report_lines(all, L"/t").empty());
+
+  build_result some = all;
+  some.failed_pages.push_back(
+      status::error(L"open", L"/t/b/index.html", L"for writing", L"Is a directory"));
+  EXPECT_EQ(batch_exit_status(some), 2);
+  EXPECT_EQ(
+      batch_report_lines(some, L"/t"),
+      std::vector<std::wstring>{L"cannot open \"/t/b/index.html\" for writing: Is a directory"});
+
+  build_result none;
+  none.failed_pages = some.failed_pages;
+  EXPECT_EQ(batch_exit_status(none), 1);
+  EXPECT_EQ(batch_report_lines(none, L"/t").size(), 1u);  // the failure is the reason
+
+  build_result refused;
+  refused.not_started = status::error(L"build", L"", L"", L"no root folder is set");
+  EXPECT_EQ(batch_exit_status(refused), 1);
+  EXPECT_EQ(batch_report_lines(refused, L""),
+            std::vector<std::wstring>{L"no page was written: cannot build: no root folder is set"});
+
+  const auto empty = batch_report_lines(build_result{}, L"/t");
+  ASSERT_EQ(empty.size(), 1u);
+  EXPECT_NE(empty[0].find(L"no matching files or folders were found in \"/t\""),
+            std::wstring::npos);
+}
+
 }  // namespace
 }  // namespace tabulon

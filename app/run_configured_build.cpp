@@ -1,49 +1,59 @@
 #include "app/run_configured_build.h"
 
 #include <filesystem>
+#include <system_error>
 
 #include "base/wide_string.h"
 #include "engine/framed_site.h"
-#include "engine/page_paths.h"
-#include "platform/dir_enum.h"
 #include "platform/path_rules.h"
 
 namespace tabulon {
 
-int run_configured_build(html_generator& generator, build_progress* observer) {
-  build_settings& s = *generator.settings;
-  if (s.build_framed_site && s.recursive_build) {
-    const std::wstring frameset = resolve_in_program_folder(s.frameset_file, s.program_folder);
-    if (!std::filesystem::is_regular_file(to_native(frameset))) return -1;
-    return framed_site_build(generator, observer, s.frameset_file, s.left_frame_file,
-                             s.right_frame_file);
-  }
-  if (s.recursive_build && s.recursive_build_single_file)
-    return generator.build_from_root(observer);
-  // Folder anchors need the folders sorted first.
-  if (s.recursive_build && !s.sort_folders_first) s.folder_anchors = 0;
-  return generator.build(observer);
+namespace {
+
+// Ok when the frameset script is a file; else why the framed build cannot start.
+status find_frameset_script(const std::wstring& name, const std::wstring& program_folder) {
+  const std::wstring frameset = resolve_in_program_folder(name, program_folder);
+  std::error_code error;
+  if (std::filesystem::is_regular_file(to_native(frameset), error)) return status();
+  const std::wstring reason =
+      error ? utf8_to_wide(error.message()) : std::wstring(L"it is not a file");
+  return status::error(L"read the frameset script", frameset, L"", reason);
 }
 
-int run_configured_build(build_settings& settings, build_progress* observer, std::wstring* reason) {
-  html_generator generator(settings);
-  const int count = run_configured_build(generator, observer);
-  if (count > 0 || !reason) return count < 0 ? 0 : count;
+build_result result_of(const html_generator& generator, const build_progress* observer) {
+  build_result result;
+  result.written_files = generator.written_files;
+  result.failed_pages = generator.failed_pages;
+  result.cancelled = observer && observer->cancelled;
+  result.not_started = generator.not_started;
+  return result;
+}
 
-  if (count < 0) {
-    *reason = L"the frameset script \"" + settings.frameset_file + L"\" was not found";
-  } else if (settings.path.empty()) {
-    *reason = L"no root folder is set";
-  } else if (open_folder root; !root.open(settings.path)) {
-    *reason = L"the root folder \"" + settings.path + L"\" does not exist or cannot be read";
-  } else if (generator.folder_is_skipped(settings.path)) {
-    *reason = L"the root folder \"" + settings.path + L"\" is excluded by skip_folders";
-  } else if (!generator.last_error.empty()) {
-    *reason = generator.last_error;
+}  // namespace
+
+build_result run_configured_build(html_generator& generator, build_progress* observer) {
+  build_settings& s = *generator.settings;
+  if (s.build_framed_site && s.recursive_build) {
+    if (status found = find_frameset_script(s.frameset_file, s.program_folder); !found) {
+      build_result result;
+      result.not_started = std::move(found);
+      return result;
+    }
+    framed_site_build(generator, observer, s.frameset_file, s.left_frame_file, s.right_frame_file);
+  } else if (s.recursive_build && s.recursive_build_single_file) {
+    generator.build_from_root(observer);
   } else {
-    *reason = L"no matching files or folders were found in \"" + settings.path + L"\"";
+    // Folder anchors need the folders sorted first.
+    if (s.recursive_build && !s.sort_folders_first) s.folder_anchors = 0;
+    generator.build(observer);
   }
-  return 0;
+  return result_of(generator, observer);
+}
+
+build_result run_configured_build(build_settings& settings, build_progress* observer) {
+  html_generator generator(settings);
+  return run_configured_build(generator, observer);
 }
 
 }  // namespace tabulon

@@ -1,13 +1,13 @@
 #include "engine/framed_site.h"
 
 #include <algorithm>
-#include <cstdio>
 
 #include "base/text_file.h"
 #include "base/wide_string.h"
+#include "engine/link_target.h"
+#include "engine/page_output.h"
 #include "engine/script_loader.h"
 #include "engine/text_convert.h"
-#include "platform/file_open.h"
 #include "platform/path_rules.h"
 
 namespace tabulon {
@@ -118,8 +118,8 @@ std::wstring frameset_title(const build_settings& s) {
 // The frameset page is single-byte text whatever `charset` says: characters
 // up to U+00FF are written as their byte, anything beyond as a numeric
 // character reference, which every frameset document type understands.
-// Returns false when the file cannot be created or written.
-bool write_single_byte(const std::wstring& path, const std::wstring& text) {
+// An error status says why the file could not be created or written.
+status write_single_byte(const std::wstring& path, const std::wstring& text) {
   std::string bytes;
   bytes.reserve(text.size() + text.size() / 16);
   for (wchar_t c : text) {
@@ -133,10 +133,25 @@ bool write_single_byte(const std::wstring& path, const std::wstring& text) {
       bytes += "&#" + std::to_string(static_cast<uint32_t>(c)) + ";";
     }
   }
-  std::FILE* file = open_file(path, "wb");
-  if (!file) return false;
-  const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-  return (std::fclose(file) == 0) && written;
+  return write_page_file(path, std::span<const std::string>(&bytes, 1));
+}
+
+// The frame pages are files in the root folder; a page name with a ":" would
+// be read by the browser as a URL scheme, so its source gets "./" in front.
+void make_sources_scheme_safe(std::wstring& text) {
+  size_t at = 0;
+  for (int frame = 0; frame < 2; ++frame) {
+    at = text.find(L"src=\"", at);
+    if (at == std::wstring::npos) return;
+    const size_t open = at + 5;
+    size_t close = text.find(L'"', open);
+    if (close == std::wstring::npos) return;
+    if (reads_as_scheme(std::wstring_view(text).substr(open, close - open))) {
+      text.insert(open, L"./");
+      close += 2;
+    }
+    at = close;
+  }
 }
 
 // Loads a frame script the way the framed site needs it.
@@ -202,7 +217,10 @@ int framed_site_build(html_generator& gen, build_progress* progress, std::wstrin
   const size_t last = s.output_filename.find_last_of(L"\\/");
   if (last != std::wstring::npos) s.output_filename.erase(0, last + 1);
 
-  if (s.path.empty()) {
+  // A root that the frame passes cannot build would leave a frameset of
+  // dead frames: nothing is written then.
+  gen.not_started = gen.check_root();
+  if (!gen.not_started) {
     restore_forced();
     return 0;
   }
@@ -220,6 +238,8 @@ int framed_site_build(html_generator& gen, build_progress* progress, std::wstrin
     text.replace(title_at, 15, L"<title>" + frameset_title(s) + L"</title>");
   }
   if (text.empty()) {
+    gen.not_started = status::error(L"read the frameset script", frameset_file, L"",
+                                    L"it is empty or cannot be read");
     restore_forced();
     return 0;
   }
@@ -228,14 +248,19 @@ int framed_site_build(html_generator& gen, build_progress* progress, std::wstrin
   // (or land outside their folders): nothing is written.
   const frameset_sources sources = read_frameset_sources(text, s.use_primary_script_always != 0);
   if (!sources.ok) {
+    gen.not_started = status::error(L"use the frameset script", frameset_file, L"",
+                                    L"it does not name two frame pages in double quotes");
     restore_forced();
     return 0;
   }
 
+  make_sources_scheme_safe(text);
   int total = 0;
-  if (write_single_byte(frameset_path, text)) {
+  if (status written = write_single_byte(frameset_path, text); written) {
     ++total;
     gen.written_files.push_back(frameset_path);
+  } else {
+    gen.failed_pages.push_back(std::move(written));
   }
 
   const std::wstring kept_file_spec = s.file_spec;

@@ -26,11 +26,12 @@ namespace tabulon {
 
 // Builds the framed site over `generator.settings`. Returns the number of
 // pages written, the frameset page counting as one when it could be written.
-// Returns 0 and writes nothing when `path` is empty, when the frameset script
+// Returns 0 and writes nothing when `path` is empty, skipped or cannot be
+// opened (the generator's `not_started` says why), when the frameset script
 // cannot be read or is empty, or when it does not name two frame sources in
 // double quotes (with `use_primary_script_always`: also two frame names after
-// "<frameset"). A frameset page that cannot be created is skipped; the frame
-// pages are still built.
+// "<frameset"). A frameset page that cannot be written goes into the
+// generator's `failed_pages`; the frame pages are still built.
 int framed_site_build(html_generator& generator, build_progress* progress,
                       std::wstring frameset_file, std::wstring left_frame_file,
                       std::wstring right_frame_file);

@@ -127,6 +127,15 @@ TEST(FramedSiteBuild, WritesNothingWithoutAPathOrUsableFrameset) {
     EXPECT_EQ(framed_site_build(gen, nullptr, f.frameset, f.left, f.right), 0);
     EXPECT_TRUE(gen.written_files.empty());
   }
+  {
+    // A skipped root would leave a frameset without frames.
+    framed_fixture f;
+    f.s.skip_folders = f.s.path;
+    html_generator gen(f.s);
+    EXPECT_EQ(framed_site_build(gen, nullptr, f.frameset, f.left, f.right), 0);
+    EXPECT_FALSE(std::filesystem::exists(f.tree() / "index.html"));
+    EXPECT_FALSE(gen.not_started.ok());
+  }
   for (const char* text : {"", "<title></title><frame src=\"only.html\">",
                            "<frame src=nav.html><frame src=main.html>"}) {
     framed_fixture f;
@@ -146,6 +155,33 @@ TEST(FramedSiteBuild, FramePagesAreBuiltWhenTheFramesetPageCannotBe) {
   html_generator gen(f.s);
   EXPECT_EQ(framed_site_build(gen, nullptr, f.frameset, f.left, f.right), 4);
   EXPECT_TRUE(std::filesystem::exists(f.tree() / "b" / "main.html"));
+  // The frameset page is reported with the reason its file could not be written.
+  ASSERT_EQ(gen.failed_pages.size(), 1u);
+  EXPECT_EQ(gen.failed_pages[0].path(), f.s.path + L"/index.html");
+}
+
+TEST(FramedSiteBuild, FramePageNamesWithAColonAreNotReadAsSchemes) {
+  framed_fixture f;
+  f.dir.write("frames.txt", "<frameset><frame src=\"nav:list.html\"><frame src=\"x:main.html\">");
+  html_generator gen(f.s);
+  EXPECT_EQ(framed_site_build(gen, nullptr, f.frameset, f.left, f.right), 5);
+  const std::string frameset = testing::read_bytes(f.tree() / "index.html");
+  EXPECT_NE(frameset.find("src=\"./nav:list.html\""), std::string::npos) << frameset;
+  EXPECT_NE(frameset.find("src=\"./x:main.html\""), std::string::npos) << frameset;
+  EXPECT_TRUE(std::filesystem::exists(f.tree() / "a" / "x:main.html"));
+  // The folder list links each folder's page behind the folder's own name.
+  const std::string left = testing::read_bytes(f.tree() / "nav:list.html");
+  EXPECT_NE(left.find("href=\"a/x:main.html\""), std::string::npos) << left;
+  EXPECT_TRUE(gen.not_started.ok());
+}
+
+TEST(FramedSiteBuild, AFramesetThatCannotBeUsedSaysWhy) {
+  framed_fixture f;
+  f.dir.write("frames.txt", "<frameset><frame src=\"only.html\"></frameset>");
+  html_generator gen(f.s);
+  EXPECT_EQ(framed_site_build(gen, nullptr, f.frameset, f.left, f.right), 0);
+  EXPECT_EQ(gen.not_started.path(), f.frameset);
+  EXPECT_NE(gen.not_started.message().find(L"two frame pages"), std::wstring::npos);
 }
 
 TEST(FramedSiteBuild, CancelDuringTheLeftPassSkipsTheRightPass) {

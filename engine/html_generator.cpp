@@ -1,5 +1,7 @@
 #include "engine/html_generator.h"
 
+#include <cerrno>
+
 #include "base/wide_string.h"
 #include "engine/folder_skip.h"
 #include "engine/page_paths.h"
@@ -18,6 +20,17 @@ bool html_generator::folder_is_skipped(const std::wstring& folder) const {
   return tabulon::folder_is_skipped(*settings, folder);
 }
 
+status html_generator::check_root() const {
+  const std::wstring& root = settings->path;
+  if (root.empty()) return status::error(L"build", L"", L"", L"no root folder is set");
+  if (folder_is_skipped(root))
+    return status::error(L"build", root, L"", L"the root folder is excluded by skip_folders");
+  errno = 0;
+  if (open_folder folder; !folder.open(root))
+    return status::from_errno(L"open folder", root, L"", errno);
+  return status();
+}
+
 int html_generator::build_from_root(build_progress* observer) {
   settings->recursion_root = settings->path;
   return build(observer);
@@ -25,8 +38,8 @@ int html_generator::build_from_root(build_progress* observer) {
 
 int html_generator::build(build_progress* observer) {
   build_settings& s = *settings;
-  if (s.path.empty()) return 0;
-  if (folder_is_skipped(s.path)) return 0;
+  not_started = check_root();
+  if (!not_started) return 0;
 
   pages_written = 0;
   progress = observer;

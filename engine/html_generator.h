@@ -5,7 +5,9 @@
 // write_page (the page assembly in engine/page_*.cpp).
 //
 // Results of a build stay on the object: `written_files` (full paths, in
-// writing order), `last_output_path` and `pages_written`.
+// writing order), `failed_pages` (each page file that could not be written,
+// with the status of the call that failed), `not_started`, `last_output_path`
+// and `pages_written`. A page that cannot be written never stops the build.
 //
 // During a build the settings fields `path`, `title`, `include_subfolders`,
 // `supress_parent_link` and `folder_link_target` change and are put back at
@@ -22,6 +24,7 @@
 #include <vector>
 
 #include "app/build_settings.h"
+#include "base/status.h"
 #include "engine/build_progress.h"
 #include "engine/date_format.h"
 #include "engine/scan_context.h"
@@ -38,7 +41,8 @@ class html_generator {
 
   // Runs the build the settings select (single folder, all links in one
   // file, one file per folder). Returns the number of pages written; 0 when
-  // `path` is empty or skipped, or nothing could be written.
+  // `path` is empty, skipped or cannot be opened (`not_started` says which),
+  // or nothing could be written.
   int build(build_progress* observer);
   // Copies `path` into the settings' `recursion_root` first, then build().
   int build_from_root(build_progress* observer);
@@ -46,8 +50,12 @@ class html_generator {
   // Writes the page of `folder` (in the all-links-in-one-file mode: of the
   // whole branch below it). True when a page file was written; false when the
   // page was skipped, had nothing to list, was cancelled or its file could
-  // not be created.
+  // not be written (then added to `failed_pages`).
   bool write_page(const std::wstring& folder);
+
+  // Ok when a build of `path` can start; else why not: no root folder, a
+  // root that `skip_folders` excludes, or one that cannot be opened.
+  status check_root() const;
 
   // True when `folder` (a full path) is excluded by `skip_folders`.
   bool folder_is_skipped(const std::wstring& folder) const;
@@ -56,7 +64,8 @@ class html_generator {
   std::vector<std::wstring> written_files;
   std::wstring last_output_path;
   int32_t pages_written = 0;
-  std::wstring last_error;  // why the last page file could not be written, or empty
+  std::vector<status> failed_pages;  // page files that could not be written, in build order
+  status not_started;                // why the last build() tried no page at all; ok when it did
 
   build_progress* progress = nullptr;  // not owned; may be null
   build_settings* settings;            // not owned

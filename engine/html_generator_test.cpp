@@ -83,6 +83,35 @@ TEST(HtmlGenerator, ColumnCountsAreClampedAndAnEmptyRootWritesNothing) {
   EXPECT_EQ(generator.build(nullptr), 0);
 }
 
+TEST(HtmlGenerator, APageThatCannotBeWrittenIsRecordedAndTheBuildGoesOn) {
+  temp_dir dir;
+  dir.write("a/a.txt", "x");
+  dir.write("b/b.txt", "x");
+  dir.mkdir("a/index.html");  // a folder where a's page would go
+  build_settings s = per_folder_settings(dir.path());
+  html_generator generator(s);
+  EXPECT_EQ(generator.build_from_root(nullptr), 3);  // the root, a/index.html/ and b/
+  ASSERT_EQ(generator.failed_pages.size(), 1u);
+  EXPECT_EQ(generator.failed_pages[0].path(), s.path + L"/a/index.html");
+  EXPECT_EQ(generator.failed_pages[0].action(), L"open");
+  EXPECT_TRUE(generator.not_started.ok());
+}
+
+TEST(HtmlGenerator, ABuildThatCannotStartSaysWhy) {
+  temp_dir dir;
+  build_settings s = per_folder_settings(dir.path() / "missing");
+  html_generator generator(s);
+  EXPECT_EQ(generator.build_from_root(nullptr), 0);
+  EXPECT_EQ(generator.not_started.action(), L"open folder");
+  EXPECT_EQ(generator.not_started.path(), s.path);
+
+  s.path = from_native(dir.path().string());
+  s.skip_folders = s.path;
+  EXPECT_EQ(generator.build(nullptr), 0);
+  EXPECT_NE(generator.not_started.reason().find(L"skip_folders"), std::wstring::npos);
+  EXPECT_TRUE(generator.failed_pages.empty());
+}
+
 TEST(HtmlGenerator, ALinkBackUpTheTreeEndsTheWalk) {
   temp_dir dir;
   dir.write("a/a.txt", "x");

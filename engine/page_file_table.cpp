@@ -4,8 +4,10 @@
 #include <string_view>
 
 #include "base/wide_string.h"
+#include "engine/anchor_ids.h"
 #include "engine/column_arrange.h"
 #include "engine/date_format.h"
+#include "engine/link_target.h"
 #include "engine/match_lookup.h"
 #include "engine/page_paths.h"
 #include "engine/page_state.h"
@@ -74,6 +76,7 @@ class file_table_writer {
   int subsection_rows_ = 0;
   bool override_used_ = false;
   bool has_file_matches_ = false;  // any of the file match lists holds a rule
+  anchor_ids anchor_ids_;          // identifiers of the subsection rows written so far
   const entry_folder* link_folder_ = nullptr;
   std::wstring link_folder_text_;
 };
@@ -174,6 +177,7 @@ void file_table_writer::write_row_cells(size_t index, bool r, int32_t m) {
   if (m >= 2) t_ += sec_text(sec::before_filename_not_first_column);
 
   t_ += s_.non_functional_links ? L"<a"sv : L"<a href=\""sv;
+  const size_t target_start = t_.size();
   t_ += sec_text(sec::file_prefix).empty() ? sec_text(sec::folder_prefix)
                                            : sec_text(sec::file_prefix);
 
@@ -190,6 +194,7 @@ void file_table_writer::write_row_cells(size_t index, bool r, int32_t m) {
     if (!link_base_.empty() && link_base_.back() != L'/') t_ += L'/';
   }
   if (!s_.non_functional_links) {
+    const size_t names_start = t_.size();
     if (sections_mode_) {
       // Entries of one folder share its link text.
       if (e.folder.get() != link_folder_) {
@@ -201,6 +206,7 @@ void file_table_writer::write_row_cells(size_t index, bool r, int32_t m) {
       t_ += link_folder_text_;
     }
     append_link_target(t_, s_, e.name);
+    make_scheme_safe(t_, target_start, names_start);
     t_ += L'"';
   }
   if (!sec_text(sec::file_href_append).empty()) t_ += href_append(e);
@@ -320,6 +326,7 @@ void file_table_writer::write_subsection_row(size_t index) {
     id = L"ID_";
     shown = expand_title(s_, s_.root_anchor_word);
   }
+  id = anchor_ids_.claim(id);
 
   std::wstring count_text;
   const std::wstring size_text = folder_group_totals(s_, list_, index, count_text);

@@ -2,6 +2,7 @@
 // link, then /BEFORE_ANCHORS and the marker the anchor table replaces.
 #include "base/wide_string.h"
 #include "engine/column_arrange.h"
+#include "engine/link_target.h"
 #include "engine/match_lookup.h"
 #include "engine/page_paths.h"
 #include "engine/page_state.h"
@@ -151,9 +152,13 @@ void write_folder_table(page_state& page) {
             page.gen.scan.root_folder, page.root_prefix);
         t += L"<a ";
         if (!section(page, sec::folder_a).empty()) t += section(page, sec::folder_a) + L" ";
-        t += L"href=\"" + section(page, sec::folder_prefix) + link_base +
-             latin_to_url(s, escape_href(s, e.name)) + L"/" + file_link + L"\"" + spaced(a_match) +
-             section(page, sec::folder_href_append) + L">";
+        t += L"href=\"";
+        const size_t target_start = t.size();
+        t += section(page, sec::folder_prefix) + link_base;
+        const size_t names_start = t.size();
+        t += latin_to_url(s, escape_href(s, e.name)) + L"/" + file_link;
+        make_scheme_safe(t, target_start, names_start);
+        t += L"\"" + spaced(a_match) + section(page, sec::folder_href_append) + L">";
       }
       const std::wstring inside = expand_file_placeholders(
           s, match_code_lookup(s.script[match_list::folder_matches_inside_a], e.name_key), e,

@@ -3,12 +3,10 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <memory>
 
 #include "app/build_settings.h"
 #include "base/text_file_writer.h"
-#include "base/wide_string.h"
 #include "platform/file_open.h"
 
 namespace tabulon {
@@ -281,29 +279,25 @@ size_t page_output::replace_all(std::wstring_view marker, std::wstring_view repl
   return count;
 }
 
-bool page_output::write_to(const std::wstring& path, std::wstring* error) const {
+status page_output::write_to(const std::wstring& path) const {
+  return write_page_file(path, chunks_);
+}
+
+status write_page_file(const std::wstring& path, std::span<const std::string> chunks) {
+  // The reason is taken right where the call failed, before anything else
+  // can change errno.
   std::FILE* file = open_file(path, "wb");
-  if (!file) {
-    if (error)
-      *error = L"cannot open \"" + path + L"\" for writing: " + utf8_to_wide(std::strerror(errno));
-    return false;
-  }
-  bool written = true;
-  int saved = 0;
-  for (const std::string& chunk : chunks_) {
+  if (!file) return status::from_errno(L"open", path, L"for writing", errno);
+  status result;
+  for (const std::string& chunk : chunks) {
     if (std::fwrite(chunk.data(), 1, chunk.size(), file) != chunk.size()) {
-      written = false;
-      saved = errno;
+      result = status::from_errno(L"write", path, L"", errno);
       break;
     }
   }
-  if (std::fclose(file) != 0 && written) {
-    written = false;
-    saved = errno;
-  }
-  if (!written && error)
-    *error = L"cannot write \"" + path + L"\": " + utf8_to_wide(std::strerror(saved));
-  return written;
+  if (std::fclose(file) != 0 && result.ok())
+    result = status::from_errno(L"write", path, L"", errno);
+  return result;
 }
 
 }  // namespace tabulon

@@ -11,9 +11,12 @@
 // the page never needs one contiguous block nor a second copy of itself.
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "base/status.h"
 
 namespace tabulon {
 
@@ -34,9 +37,9 @@ class page_output {
   size_t replace_all(std::wstring_view marker, std::wstring_view replacement);
   bool contains(std::wstring_view marker) const;
 
-  // Writes the bytes to `path` (created or emptied). False when the file
-  // cannot be created or written; `error` then says why.
-  bool write_to(const std::wstring& path, std::wstring* error = nullptr) const;
+  // Writes the bytes to `path` (created or emptied). An error status names
+  // the path and the system's reason when the file cannot be created or written.
+  status write_to(const std::wstring& path) const;
 
   // All bytes in one string (for tests; the page itself is written chunk by chunk).
   std::string bytes() const;
@@ -53,5 +56,9 @@ class page_output {
   // page's final replacements look for; chunks without either are skipped.
   std::vector<bool> may_hold_marker_;
 };
+
+// Writes `chunks`, one after another, to `path` (created or emptied): the
+// one place where page files reach the disk. Errors as write_to.
+status write_page_file(const std::wstring& path, std::span<const std::string> chunks);
 
 }  // namespace tabulon

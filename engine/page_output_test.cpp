@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "app/build_settings.h"
+#include "base/wide_string.h"
 #include "engine/page_paths.h"
+#include "tests/support/temp_dir.h"
 
 namespace tabulon {
 namespace {
@@ -90,6 +92,28 @@ TEST(PagePaths, RootPrefixAndRelativePaths) {
   EXPECT_EQ(output_path_of(L"/r/a", L"index.html", L"/prog/"), L"/r/a/index.html");
   EXPECT_EQ(output_path_of(L"/r/a", L"out/index.html", L"/prog/"), L"/prog/out/index.html");
   EXPECT_EQ(output_path_of(L"/r/a", L"/abs/x.html", L"/prog/"), L"/abs/x.html");
+}
+
+TEST(PageOutput, WritingReportsThePathAndTheSystemsReason) {
+  testing::temp_dir dir;
+  page_output out(charset_utf8);
+  out.append(L"<p>x</p>\n");
+  const std::wstring page = from_native((dir.path() / "index.html").string());
+  EXPECT_TRUE(out.write_to(page).ok());
+  EXPECT_EQ(testing::read_bytes(dir.path() / "index.html"), "<p>x</p>\r\n");
+
+  const std::wstring missing = from_native((dir.path() / "no such" / "index.html").string());
+  const status failed = out.write_to(missing);
+  EXPECT_FALSE(failed.ok());
+  EXPECT_EQ(failed.path(), missing);
+  EXPECT_TRUE(starts_with(failed.message(), L"cannot open \"" + missing + L"\" for writing: "));
+  dir.mkdir("taken");
+  const status folder = out.write_to(from_native((dir.path() / "taken").string()));
+  EXPECT_FALSE(folder.ok());
+#ifndef _WIN32
+  EXPECT_EQ(failed.reason(), L"No such file or directory");
+  EXPECT_EQ(folder.reason(), L"Is a directory");
+#endif
 }
 
 }  // namespace

@@ -174,7 +174,10 @@ bool html_generator::write_page(const std::wstring& page_folder) {
   const std::wstring output = output_path_of(page_folder, s.output_filename, s.program_folder);
   framed_page = false;
   if (progress) progress->phase = 0;
-  if (!page.out.write_to(output, &last_error)) return false;
+  if (status written = page.out.write_to(output); !written) {
+    failed_pages.push_back(std::move(written));
+    return false;
+  }
   last_output_path = output;
   ++pages_written;
   written_files.push_back(output);

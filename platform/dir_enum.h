@@ -86,7 +86,8 @@ class open_folder {
   open_folder& operator=(const open_folder&) = delete;
 
   // Opens the folder at `path`. False when it does not exist, is not a folder
-  // or cannot be opened (a previously open folder is closed either way).
+  // or cannot be opened (a previously open folder is closed either way); on
+  // POSIX errno then holds the system's reason.
   bool open(const std::wstring& path);
   // Opens the subfolder `name` of `parent`; `full_path` is the same folder
   // as a full path, for systems that cannot open relative to a folder.

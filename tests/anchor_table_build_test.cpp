@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+#include <set>
 #include <string>
 
 #include "tests/support/site_checks.h"
@@ -141,6 +143,48 @@ TEST(AnchorTableBuild, AmpersandFolderLinksToItsSubsection) {
   EXPECT_NE(table.find("href=\"#IDRandD\">R&amp;D</a>"), std::string::npos) << table;
   EXPECT_NE(page.find("id=\"IDRandD\""), std::string::npos);
   EXPECT_EQ(broken_links(tree / "index.html"), std::vector<std::string>{});
+}
+
+TEST(AnchorTableBuild, FoldersWithEqualIdentifiersEachGetTheirOwnSubsection) {
+  temp_dir dir;
+  // Each pair maps to one identifier by the folder-to-id rule; the files
+  // tell the subsections apart.
+  dir.write("tree/fp-compiler-3.2.2/first.txt", "1");
+  dir.write("tree/fp-compiler/3.2.2/second.txt", "2");
+  dir.write("tree/a b/third.txt", "3");
+  dir.write("tree/a_b/fourth.txt", "4");
+  dir.write("tree/a_b-2/fifth.txt", "5");
+  const auto tree = dir.path() / "tree";
+  const std::string page = build_and_read(dir, tree, grouped_listing(dir, tree));
+
+  const std::vector<std::string> ids = attribute_values(page, "id");
+  const std::set<std::string> distinct(ids.begin(), ids.end());
+  EXPECT_EQ(distinct.size(), ids.size()) << page;
+  EXPECT_TRUE(distinct.count("IDfp-compiler-3.2.2"));
+  EXPECT_TRUE(distinct.count("IDfp-compiler-3.2.2-2"));
+
+  // Every link of the table reaches the subsection whose file it names.
+  const std::string table = anchor_table_of(page);
+  const std::map<std::string, std::string> file_of = {{"fp-compiler-3.2.2", "first.txt"},
+                                                      {"fp-compiler/3.2.2", "second.txt"},
+                                                      {"a b", "third.txt"},
+                                                      {"a_b", "fourth.txt"},
+                                                      {"a_b-2", "fifth.txt"}};
+  size_t links = 0;
+  for (size_t at = table.find("href=\"#"); at != std::string::npos;
+       at = table.find("href=\"#", at + 1), ++links) {
+    const size_t id_start = at + 7;
+    const std::string id = table.substr(id_start, table.find('"', id_start) - id_start);
+    const size_t shown_start = table.find('>', id_start) + 1;
+    const std::string shown = table.substr(shown_start, table.find("</a>", at) - shown_start);
+    ASSERT_EQ(count_of(page, "id=\"" + id + "\""), 1u) << id;
+    const size_t row = page.find("id=\"" + id + "\"");
+    const size_t next_row = page.find("<a id=", row + 1);
+    const std::string section = page.substr(row, next_row - row);
+    ASSERT_TRUE(file_of.count(shown)) << shown;
+    EXPECT_NE(section.find(file_of.at(shown)), std::string::npos) << id << " " << shown;
+  }
+  EXPECT_EQ(links, file_of.size());
 }
 
 }  // namespace

@@ -17,6 +17,7 @@ TEST(AppCli, HelpAndVersion) {
   const auto help = run_program(tabulon_exe(), {"--help"});
   EXPECT_EQ(help.exit_status, 0);
   EXPECT_NE(help.out.find("Usage: tabulon CONFIG.init"), std::string::npos);
+  EXPECT_NE(help.out.find("2 when some pages were written"), std::string::npos) << help.out;
   const auto version = run_program(tabulon_exe(), {"--version"});
   EXPECT_EQ(version.exit_status, 0);
   EXPECT_EQ(version.out, "tabulon v4.87\n");

@@ -90,7 +90,11 @@ TEST(BuildResult, AMissingRootFolderIsReported) {
   build_fixture f;
   const auto result = f.build("path=" + (f.root() / "nowhere").string() + "\n");
   EXPECT_EQ(result.exit_status, 1);
-  EXPECT_NE(result.err.find("does not exist"), std::string::npos) << result.err;
+  // The reason is the system's, from the call that failed.
+  EXPECT_NE(result.err.find("\"" + (f.root() / "nowhere").string() + "\": No such file"),
+            std::string::npos)
+      << result.err;
+  EXPECT_EQ(std::count(result.err.begin(), result.err.end(), '\n'), 1);
 }
 
 TEST(BuildResult, OutputNameWithAFolderIsTakenFromTheProgramFolder) {
@@ -122,6 +126,41 @@ TEST(BuildResult, AFramedBuildWithoutItsFramesetScriptWritesNothing) {
                               (f.dir().path() / "missing.txt").string() + "\n");
   EXPECT_EQ(result.exit_status, 1);
   EXPECT_FALSE(f.has_page());
+  EXPECT_NE(result.err.find("frameset script \"" + (f.dir().path() / "missing.txt").string()),
+            std::string::npos)
+      << result.err;
+}
+
+TEST(BuildResult, APageThatCannotBeWrittenLeavesTheOthersAndExitsWithTwo) {
+  build_fixture f;
+  f.file("top.txt");
+  f.file("a/a1.txt");
+  f.file("b/b1.txt");
+  f.file("b/c/c1.txt");
+  // Folder a holds a folder where its page would go.
+  f.folder("a/index.html");
+  f.file("a/index.html/inner.txt");
+  const auto result = f.build(kPerFolder);
+  EXPECT_EQ(result.exit_status, 2) << result.err;
+  for (const char* page :
+       {"index.html", "b/index.html", "b/c/index.html", "a/index.html/index.html"})
+    EXPECT_TRUE(f.has_page(page)) << page;
+  // One line, naming the page and the system's reason.
+  EXPECT_EQ(result.err, "tabulon: cannot open \"" + (f.root() / "a" / "index.html").string() +
+                            "\" for writing: Is a directory\n");
+}
+
+TEST(BuildResult, WhenNoPageCanBeWrittenEachFailureIsReportedAndTheStatusIsOne) {
+  build_fixture f;
+  f.file("a/a1.txt");
+  f.file("b/b1.txt");
+  f.folder("index.html");
+  f.folder("a/index.html");
+  f.folder("b/index.html");
+  const auto result = f.build(kPerFolder + "skip_folders=*/index.html\n");
+  EXPECT_EQ(result.exit_status, 1) << result.err;
+  EXPECT_EQ(std::count(result.err.begin(), result.err.end(), '\n'), 3) << result.err;
+  EXPECT_NE(result.err.find((f.root() / "b" / "index.html").string()), std::string::npos);
 }
 
 }  // namespace

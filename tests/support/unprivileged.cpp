@@ -22,4 +22,14 @@ std::optional<bool> run_unprivileged(const std::function<bool()>& check) {
   return code == 0;
 }
 
+bool give_to_unprivileged_user(const std::filesystem::path& folder) {
+  if (geteuid() != 0) return true;
+  bool all = lchown(folder.c_str(), 65534, 65534) == 0;
+  std::error_code ec;
+  for (auto it = std::filesystem::recursive_directory_iterator(folder, ec);
+       !ec && it != std::filesystem::recursive_directory_iterator(); it.increment(ec))
+    all = lchown(it->path().c_str(), 65534, 65534) == 0 && all;
+  return all && !ec;
+}
+
 }  // namespace tabulon::testing

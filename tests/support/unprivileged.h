@@ -2,6 +2,7 @@
 // Test support: runs a check in a child process without root's rights, so that
 // tests about unreadable folders mean something when the suite runs as root.
 
+#include <filesystem>
 #include <functional>
 #include <optional>
 
@@ -12,5 +13,11 @@ namespace tabulon::testing {
 // child's result, or nothing when the child could not be started or could not
 // give up its rights.
 std::optional<bool> run_unprivileged(const std::function<bool()>& check);
+
+// Makes `folder` and everything below it (links themselves, not their
+// targets) belong to the user run_unprivileged runs as, so that a build run
+// that way can write its pages there. Does nothing unless the process runs
+// as root. False when an entry could not be handed over.
+bool give_to_unprivileged_user(const std::filesystem::path& folder);
 
 }  // namespace tabulon::testing
