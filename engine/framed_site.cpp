@@ -5,6 +5,7 @@
 
 #include "base/text_file.h"
 #include "base/wide_string.h"
+#include "engine/placeholder_names.h"
 #include "engine/script_loader.h"
 #include "engine/text_convert.h"
 #include "platform/file_open.h"
@@ -87,8 +88,8 @@ std::wstring frameset_title(const build_settings& s) {
       break;
     case title_relative:
       t = s.title;
-      replace_all(t, L"%%DIR", dir_display(s, p));
-      replace_all(t, L"%%FOLDER", n);
+      replace_all(t, placeholder::dir, dir_display(s, p));
+      replace_all(t, placeholder::folder, n);
       break;
     default:
       break;
