@@ -190,6 +190,55 @@ TEST(HelpPages, ScriptsPageDocumentsEverySectionAndPlaceholder) {
   EXPECT_NE(html.find("<pre><code>// my_list.txt"), std::string::npos);
 }
 
+// Undoes the escapes of a <pre> block.
+std::string unescaped(std::string text) {
+  replace_all_bytes(text, "&lt;", "<");
+  replace_all_bytes(text, "&gt;", ">");
+  replace_all_bytes(text, "&amp;", "&");
+  return text;
+}
+
+// The text of the <pre><code> block that starts with `start`.
+std::string code_block(const std::string& html, const std::string& start) {
+  const size_t begin = html.find("<pre><code>" + start);
+  if (begin == std::string::npos) return {};
+  const size_t from = begin + 11;
+  return unescaped(html.substr(from, html.find("</code></pre>", from) - from));
+}
+
+TEST(HelpPages, WorkedExampleScriptWritesWhatThePageShows) {
+  const std::string html = page("help_scripts.html");
+  const std::string script = code_block(html, "// my_list.txt");
+  const std::string shown = code_block(html, "&lt;h1&gt;");
+  ASSERT_FALSE(script.empty());
+  ASSERT_FALSE(shown.empty());
+
+  temp_dir dir;
+  dir.write("docs/a.txt", std::string(2048, 'a'));
+  dir.write("docs/b.txt", std::string(1024, 'b'));
+  const fs::path script_file = dir.write("my_list.txt", script + "\n");
+  const fs::path config = write_config(dir, "c.init",
+                                       {{"path", (dir.path() / "docs").string()},
+                                        {"custom_html_filename", script_file.string()},
+                                        {"file_spec", "*.txt"},
+                                        {"file_columns2", "1"},
+                                        {"recursive_build", "FALSE"},
+                                        {"charset", "UTF_8"}});
+  ASSERT_EQ(run_build(config).exit_status, 0);
+  const std::string built = read_bytes(dir.path() / "docs" / "index.html");
+  // Every line shown but the one with the day of the build.
+  size_t lines = 0;
+  for (size_t at = 0; at < shown.size();) {
+    const size_t end = std::min(shown.find('\n', at), shown.size());
+    const std::string line = shown.substr(at, end - at);
+    at = end + 1;
+    if (line.find("Listed ") != std::string::npos) continue;
+    EXPECT_NE(built.find(line + "\r\n"), std::string::npos) << line;
+    ++lines;
+  }
+  EXPECT_EQ(lines, 7u);
+}
+
 TEST(HelpPages, ConfigurationPageListsEveryKeyTheProgramWrites) {
   temp_dir dir;
   const std::wstring folder = from_native(dir.path().string()) + L"/";
