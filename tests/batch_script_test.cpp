@@ -35,6 +35,9 @@ constexpr std::string_view kScript =
     "/ANCHOR\n<a href=\"#top\">top</a> %%ANCHOR_TOTAL_FILES%\n"
     "/END\n<p>%%TOTAL_FILES% files, %%TOTAL_FILE_SIZE%; %%VERSION</p>\n";
 
+// The shell must take these characters literally.
+constexpr const char* kBatchFolder = "Ann's batch $HOME `x`";
+
 using page_bytes = std::map<std::wstring, std::string>;
 
 page_bytes take_pages(const std::vector<std::wstring>& written) {
@@ -57,7 +60,7 @@ class BatchScript : public ::testing::Test {
     program_folder = from_native(prog.string()) + L"/";
     tree = make_example_tree(dir, "site");
     script = dir.write("look.txt", kScript);
-    dir.mkdir("batch");
+    dir.mkdir(kBatchFolder);
   }
 
   // Reads `keys` the way the window does at start, saves the batch files as
@@ -79,7 +82,7 @@ class BatchScript : public ::testing::Test {
     std::wstring remembered;
     scripted_prompts ui;
     recording_shell shell;
-    const std::wstring batch = from_native((dir.path() / "batch" / "build_html.bat").string());
+    const std::wstring batch = from_native((dir.path() / kBatchFolder / "build_html.bat").string());
     ui.file_answers = {batch};
     batch_save_request request{
         settings, store, context, texts, remembered, batch_program{program_folder, L"tabulon"}, {}};
@@ -93,7 +96,7 @@ class BatchScript : public ::testing::Test {
     ASSERT_EQ(html_files(), before);
 
     const program_result run =
-        run_program(dir.path() / "batch" / "build_html.sh", {}, dir.path() / "batch");
+        run_program(dir.path() / kBatchFolder / "build_html.sh", {}, dir.path() / kBatchFolder);
     ASSERT_EQ(run.exit_status, 0) << run.err;
     for (const auto& [path, bytes] : in_process) {
       SCOPED_TRACE(wide_to_utf8(path));

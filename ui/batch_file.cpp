@@ -113,9 +113,16 @@ std::wstring sh_quote(std::wstring_view text) {
 }
 
 std::wstring sh_file_text(const batch_program& program, std::wstring_view settings_path) {
-  return L"#!/bin/sh\n# Rebuilds the index pages that " + std::wstring(settings_path) +
-         L" describes (written by " + kProgramVersion + L").\nexec " +
-         sh_quote(program.full_path()) + L" " + sh_quote(settings_path) + L"\n";
+  // A name may hold a line break; in the comment it would start a command
+  // line of its own, so control characters are shown as "?" there. The exec
+  // line needs no such care: single quotes keep every character.
+  std::wstring shown(settings_path);
+  for (wchar_t& c : shown) {
+    if (c < L' ' || c == 0x7F) c = L'?';
+  }
+  return L"#!/bin/sh\n# Rebuilds the index pages that " + shown + L" describes (written by " +
+         kProgramVersion + L").\nexec " + sh_quote(program.full_path()) + L" " +
+         sh_quote(settings_path) + L"\n";
 }
 
 batch_save_outcome save_batch_files(batch_save_request& request, prompts& ui,

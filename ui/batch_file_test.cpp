@@ -87,6 +87,11 @@ TEST(BatchFileTexts, ShellScriptExecsTheFullPathsInSingleQuotes) {
             L"(written by tabulon v4.87).\n"
             L"exec '/opt/tabulon/tabulon' '/opt/tabulon/bbat.init'\n");
   EXPECT_EQ(sh_quote(L"/h/it's $HOME `x`"), L"'/h/it'\\''s $HOME `x`'");
+  // A line break in a name cannot start a command line of its own.
+  const std::wstring odd = sh_file_text(kPosix, L"/h/a\nrm -rf x/bbat.init");
+  EXPECT_NE(odd.find(L"# Rebuilds the index pages that /h/a?rm -rf x/bbat.init describes"),
+            std::wstring::npos);
+  EXPECT_TRUE(odd.ends_with(L"\nexec '/opt/tabulon/tabulon' '/h/a\nrm -rf x/bbat.init'\n"));
 }
 
 // The F7 command over a real folder: a program folder and a site folder.
