@@ -6,6 +6,7 @@
 #include "engine/column_arrange.h"
 #include "engine/file_entry.h"
 #include "engine/match_lookup.h"
+#include "engine/placeholder_names.h"
 #include "engine/placeholders.h"
 #include "engine/text_convert.h"
 #include "platform/path_rules.h"
@@ -98,7 +99,7 @@ std::wstring table_section(const anchor_table_request& rq, sec which, int32_t co
   const build_settings& s = *rq.settings;
   std::wstring text = s.script[which];
   if (text.empty()) return text;
-  replace_all(text, L"%%DATE_MODIFIED%", s.date_modified);
+  replace_all(text, placeholder::date_modified, s.date_modified);
   if (rq.expand_page_section) text = rq.expand_page_section(text, columns);
   return text + L"\n";
 }

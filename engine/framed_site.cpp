@@ -6,6 +6,7 @@
 #include "base/wide_string.h"
 #include "engine/link_target.h"
 #include "engine/page_output.h"
+#include "engine/placeholder_names.h"
 #include "engine/script_loader.h"
 #include "engine/text_convert.h"
 #include "platform/path_rules.h"
@@ -87,8 +88,8 @@ std::wstring frameset_title(const build_settings& s) {
       break;
     case title_relative:
       t = s.title;
-      replace_all(t, L"%%DIR", dir_display(s, p));
-      replace_all(t, L"%%FOLDER", n);
+      replace_all(t, placeholder::dir, dir_display(s, p));
+      replace_all(t, placeholder::folder, n);
       break;
     default:
       break;

@@ -11,6 +11,7 @@
 #include "engine/match_lookup.h"
 #include "engine/page_paths.h"
 #include "engine/page_state.h"
+#include "engine/placeholder_names.h"
 #include "engine/placeholders.h"
 #include "engine/scan.h"
 #include "engine/size_format.h"
@@ -120,17 +121,17 @@ std::wstring file_table_writer::href_append(const file_entry& e) const {
   std::wstring text = sec_text(sec::file_href_append);
   if (text.empty()) return text;
   std::wstring folder_of_entry = e.folder_path();
-  replace(text, L"%%FNAME%", escape_amp(s_, e.name));
-  replace(text, L"%%FOLDER", protect_markup(s_, s_.path, false));
+  replace(text, placeholder::fname, escape_amp(s_, e.name));
+  replace(text, placeholder::folder, protect_markup(s_, s_.path, false));
   std::wstring relative = folder_of_entry;
   if (!s_.recursion_root.empty()) replace(relative, s_.recursion_root, L"");
-  replace(text, L"%%RELATIVE_PATH", protect_markup(s_, relative, false));
-  replace(text, L"%%NO_EXT_FNAME%", stem_of(s_, e.name));
+  replace(text, placeholder::relative_path, protect_markup(s_, relative, false));
+  replace(text, placeholder::no_ext_fname, stem_of(s_, e.name));
   std::wstring full = folder_of_entry;
   if (s_.full_pathname_links) full = give_drive_of_program_folder(full, s_.program_folder);
   full += e.name;
-  replace(text, L"%%F_PATH", protect_markup(s_, full, true));
-  replace(text, L"%%F", link_text_of(s_, e.name));
+  replace(text, placeholder::f_path, protect_markup(s_, full, true));
+  replace(text, placeholder::f, link_text_of(s_, e.name));
   return text;
 }
 
@@ -331,8 +332,8 @@ void file_table_writer::write_subsection_row(size_t index) {
   std::wstring count_text;
   const std::wstring size_text = folder_group_totals(s_, list_, index, count_text);
   auto totals = [&](std::wstring text) {
-    replace(text, L"%%ANCHOR_TOTAL_SIZE%", size_text);
-    replace(text, L"%%ANCHOR_TOTAL_FILES%", count_text);
+    replace(text, placeholder::anchor_total_size, size_text);
+    replace(text, placeholder::anchor_total_files, count_text);
     return text;
   };
 

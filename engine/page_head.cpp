@@ -6,6 +6,7 @@
 #include "engine/date_format.h"
 #include "engine/page_paths.h"
 #include "engine/page_state.h"
+#include "engine/placeholder_names.h"
 #include "engine/placeholders.h"
 #include "engine/size_format.h"
 #include "engine/summary_format.h"
@@ -100,31 +101,32 @@ std::wstring expand_page_section(page_state& page, std::wstring_view section_tex
   const bool head = kind == page_section_kind::head;
   const bool body = kind == page_section_kind::start || kind == page_section_kind::other;
 
-  replace(text, L"%%ROOT_FOLDER%", page.root_prefix);
+  replace(text, placeholder::root_folder, page.root_prefix);
   if (head && include_files) expand_file_markers(s, text, page.folder);
 
   const std::wstring raw_path = protect_markup(s, s.path, false);
-  replace(text, L"%%DIR",
+  replace(text, placeholder::dir,
           kind == page_section_kind::start   ? page.start_path
           : kind == page_section_kind::other ? raw_path
                                              : protect_markup(s, page.display_path, false));
-  if (body) replace(text, L"%%FOLDERS_INCLUDE%", s.included_folders);
-  replace(text, L"%%FOLDER", body ? page.folder_link : escape_amp(s, page.folder_plain));
-  replace(text, L"%%RELATIVE_PATH", page.relative_path);
-  replace(text, L"%%VERSION", kProgramVersion);
+  if (body) replace(text, placeholder::folders_include, s.included_folders);
+  replace(text, placeholder::folder, body ? page.folder_link : escape_amp(s, page.folder_plain));
+  replace(text, placeholder::relative_path, page.relative_path);
+  replace(text, placeholder::version, kProgramVersion);
   if (body) {
-    replace(text, L"%%INCLUDES", latin_to_entities(s, escape_amp(s, s.filename_include_strings)));
-    replace(text, L"%%SKIPPED", s.skip_files);
-    replace(text, L"%%SPEC", s.file_spec);
-    replace(text, L"%%DATE_NO_TIME%", page.date_no_time);
-    replace(text, L"%%DATE_MODIFIED%", s.dates.display_text);
-    replace(text, L"%%MONTH_NUM%", page.month_number);
-    replace(text, L"%%MONTH%", page.month_name);
-    replace(text, L"%%YEAR%", page.year);
-    replace(text, L"%%TIME%", page.time_text);
-    replace(text, L"%%DAY%", page.day);
-    replace(text, L"%%FILE_SIZES%", s.file_sizes);
-    replace(text, L"%%DATE", page.date_with_time);
+    replace(text, placeholder::includes,
+            latin_to_entities(s, escape_amp(s, s.filename_include_strings)));
+    replace(text, placeholder::skipped, s.skip_files);
+    replace(text, placeholder::spec, s.file_spec);
+    replace(text, placeholder::date_no_time, page.date_no_time);
+    replace(text, placeholder::date_modified, s.dates.display_text);
+    replace(text, placeholder::month_num, page.month_number);
+    replace(text, placeholder::month, page.month_name);
+    replace(text, placeholder::year, page.year);
+    replace(text, placeholder::time, page.time_text);
+    replace(text, placeholder::day, page.day);
+    replace(text, placeholder::file_sizes, s.file_sizes);
+    replace(text, placeholder::date, page.date_with_time);
     if (kind == page_section_kind::other)
       expand_columns(text, columns >= 0 ? columns : page.current_columns);
   }
@@ -192,8 +194,8 @@ void write_head(page_state& page) {
     s.title = relative_to_root(page.folder, s.recursion_root);
 
   std::wstring title = s.title;
-  replace(title, L"%%DIR", page.display_path);
-  replace(title, L"%%FOLDER", page.folder_plain);
+  replace(title, placeholder::dir, page.display_path);
+  replace(title, placeholder::folder, page.folder_plain);
   if (!title.empty()) {
     t += L"<title>";
     t += escape_amp(s, title);

@@ -10,6 +10,7 @@
 #include "engine/page_paths.h"
 #include "engine/page_state.h"
 #include "engine/pattern_list.h"
+#include "engine/placeholder_names.h"
 #include "engine/script_loader.h"
 #include "engine/size_format.h"
 #include "engine/summary_format.h"
@@ -39,7 +40,8 @@ void reload_script(html_generator& gen, build_settings& s) {
   cache.usable = false;
   if (!readable) return;
   std::wstring text;
-  if (!read_whole_file(file, text) || text.find(L"%%RANDOM_COLOR%") != std::wstring::npos) return;
+  if (!read_whole_file(file, text) || text.find(placeholder::random_color) != std::wstring::npos)
+    return;
   cache.name = s.custom_html_filename;
   cache.stamp = stamp;
   cache.size = size;
@@ -66,8 +68,8 @@ void prepare_page(page_state& page) {
     apply_file_table_elements(s.script, s.use_file_table_script_elements != 0);
   }
   const std::wstring& anchor = s.script[sec::anchor];
-  if (!anchor.empty() && (anchor.find(L"%%ANCHOR_TOTAL_SIZE%") != std::wstring::npos ||
-                          anchor.find(L"%%ANCHOR_TOTAL_FILES%") != std::wstring::npos))
+  if (!anchor.empty() && (anchor.find(placeholder::anchor_total_size) != std::wstring::npos ||
+                          anchor.find(placeholder::anchor_total_files) != std::wstring::npos))
     s.anchor_totals_needed = 1;
 
   const std::wstring& doctype = s.script[sec::doctype];
@@ -94,7 +96,7 @@ void write_page_end(page_state& page) {
   std::wstring& t = page.gen.page_text;
   t += expand_page_section(page, s.script[sec::before_summary], page_section_kind::other, -1, true);
   s.file_columns2 = page.kept_file_columns;
-  if (s.include_summary) t += L"%%SUMMARY";
+  if (s.include_summary) t += placeholder::summary;
   if (build_progress* progress = page.gen.progress) {
     progress->phase = 2;
     progress->rows_done = progress->rows_total;
@@ -162,13 +164,15 @@ bool html_generator::write_page(const std::wstring& page_folder) {
   if (anchors.cancelled) return abandon();
   page.out.replace_all(L"INSERT_FOLDER_ANCHORS", anchors.text);
 
-  if (page.out.contains(L"%%SUMMARY"))
-    page.out.replace_all(L"%%SUMMARY", format_summary(s, page.folder_count, page.file_count,
-                                                      static_cast<int64_t>(page.total_size)));
-  page.out.replace_all(L"%%TOTAL_FILES%", group_digits(s, std::to_wstring(page.file_count), false));
-  page.out.replace_all(L"%%TOTAL_FOLDERS%",
+  if (page.out.contains(placeholder::summary))
+    page.out.replace_all(placeholder::summary,
+                         format_summary(s, page.folder_count, page.file_count,
+                                        static_cast<int64_t>(page.total_size)));
+  page.out.replace_all(placeholder::total_files,
+                       group_digits(s, std::to_wstring(page.file_count), false));
+  page.out.replace_all(placeholder::total_folders,
                        group_digits(s, std::to_wstring(page.folder_count), false));
-  page.out.replace_all(L"%%TOTAL_FILE_SIZE%",
+  page.out.replace_all(placeholder::total_file_size,
                        format_size_cell(s, static_cast<int64_t>(page.total_size)));
 
   const std::wstring output = output_path_of(page_folder, s.output_filename, s.program_folder);

@@ -2,6 +2,7 @@
 
 #include "base/text_file.h"
 #include "base/wide_string.h"
+#include "engine/placeholder_names.h"
 #include "engine/text_convert.h"
 #include "platform/path_rules.h"
 
@@ -52,7 +53,8 @@ struct marker_form {
   std::wstring_view marker;
   wchar_t end;
 };
-constexpr marker_form kForms[] = {{L"%%FILE", L'%'}, {L"~~FILE", L'~'}};
+constexpr marker_form kForms[] = {{placeholder::file_marker, L'%'},
+                                  {placeholder::tilde_file_marker, L'~'}};
 
 // Expands the markers of `form` from `text`, nesting into included files
 // until the depth or the number of inclusions runs out. `name_of` turns the
@@ -96,11 +98,11 @@ std::wstring expand_title(const build_settings& settings, std::wstring_view titl
   q = escape_amp(settings, q);
   replace(q, L"%20", L" ");
   std::wstring out(title_template);
-  replace(out, L"%%DIR", dir_display(settings, q));
+  replace(out, placeholder::dir, dir_display(settings, q));
   const size_t sep = p.rfind(kSeparator);
   const std::wstring_view last =
       sep == std::wstring::npos ? std::wstring_view(p) : std::wstring_view(p).substr(sep + 1);
-  replace(out, L"%%FOLDER", protect_markup(settings, last, false));
+  replace(out, placeholder::folder, protect_markup(settings, last, false));
   return out;
 }
 
@@ -113,21 +115,22 @@ std::wstring expand_file_placeholders(const build_settings& settings, std::wstri
   if (text.find(L"%%") == std::wstring_view::npos) return std::wstring(text);
   const std::wstring_view name = entry.name;
   std::wstring out(text);
-  replace(out, L"%%FNAME%", escape_amp(settings, name));
+  replace(out, placeholder::fname, escape_amp(settings, name));
 
   std::wstring e = without_root(entry.folder_path(), root_folder);
   e += name;
   std::wstring e2 = e;
   if (settings.full_pathname_links) e = give_drive_of_program_folder(e, settings.program_folder);
   replace(e2, L"/", L"//");
-  replace(out, L"%%F_PATH_2SLASH%", protect_markup(settings, e2, true));
-  replace(out, L"%%F_PATH", protect_markup(settings, e, true));
-  replace(out, L"%%NO_EXT_FNAME%", stem_of(settings, name));
-  if (out.find(L"%%F") != std::wstring::npos) {
-    replace(out, L"%%F", link_text_of(settings, name));
+  replace(out, placeholder::f_path_2slash, protect_markup(settings, e2, true));
+  replace(out, placeholder::f_path, protect_markup(settings, e, true));
+  replace(out, placeholder::no_ext_fname, stem_of(settings, name));
+  if (out.find(placeholder::f) != std::wstring::npos) {
+    replace(out, placeholder::f, link_text_of(settings, name));
   }
-  replace(out, L"%%ROOT_FOLDER%", root_prefix);
-  replace(out, L"%%DIR", protect_markup(settings, dir_display(settings, settings.path), false));
+  replace(out, placeholder::root_folder, root_prefix);
+  replace(out, placeholder::dir,
+          protect_markup(settings, dir_display(settings, settings.path), false));
 
   const std::wstring_view sep(&kSeparator, 1);
   std::wstring two = settings.path;
@@ -136,7 +139,7 @@ std::wstring expand_file_placeholders(const build_settings& settings, std::wstri
   if (settings.full_pathname_links) {
     two = give_drive_of_program_folder(two, settings.program_folder);
   }
-  replace(out, L"%%2SLASHDIR%", protect_markup(settings, two, true));
+  replace(out, placeholder::two_slash_dir, protect_markup(settings, two, true));
 
   std::wstring forward = settings.path;
   replace(forward, sep, L"//");
@@ -144,14 +147,14 @@ std::wstring expand_file_placeholders(const build_settings& settings, std::wstri
   if (settings.full_pathname_links) {
     forward = give_drive_of_program_folder(forward, settings.program_folder);
   }
-  replace(out, L"%%2FSLASHDIR%", protect_markup(settings, forward, true));
+  replace(out, placeholder::two_fslash_dir, protect_markup(settings, forward, true));
   return out;
 }
 
 // Each placeholder takes its own number: "%%COLUMNS-1%" does not change the
 // value of a plain "%%COLUMNS%" elsewhere in the text.
 void expand_columns(std::wstring& text, int32_t column_count) {
-  constexpr std::wstring_view kColumns = L"%%COLUMNS";
+  constexpr std::wstring_view kColumns = placeholder::columns;
   size_t pos = 0;
   while ((pos = text.find(kColumns, pos)) != std::wstring::npos) {
     const size_t after = pos + kColumns.size();
@@ -219,7 +222,7 @@ void expand_file_markers(const build_settings& settings, std::wstring& text,
 
 void include_files(const build_settings& settings, std::wstring& text, const file_entry& entry,
                    std::wstring_view root_folder) {
-  if (text.find(L"~~FILE") == std::wstring::npos) return;
+  if (text.find(placeholder::tilde_file_marker) == std::wstring::npos) return;
   const std::wstring_view sep(&kSeparator, 1);
   std::wstring relative = entry.folder_path();
   replace(relative, L"/", sep);
@@ -238,10 +241,10 @@ void include_files(const build_settings& settings, std::wstring& text, const fil
   const std::wstring name_text = amp_only(entry.name);
   auto name_of = [&](std::wstring_view written) {
     std::wstring f(written);
-    replace(f, L"%%RELATIVE_PATH", relative);
-    replace(f, L"%%NO_EXT_FNAME%", stem_text);
-    replace(f, L"%%FNAME%", name_text);
-    replace(f, L"%%FOLDER", settings.path);
+    replace(f, placeholder::relative_path, relative);
+    replace(f, placeholder::no_ext_fname, stem_text);
+    replace(f, placeholder::fname, name_text);
+    replace(f, placeholder::folder, settings.path);
     return amp_only(f);
   };
   int budget = kMaxInclusions;

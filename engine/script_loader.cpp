@@ -5,6 +5,7 @@
 
 #include "base/text_file.h"
 #include "base/wide_string.h"
+#include "engine/placeholder_names.h"
 #include "platform/local_time.h"
 #include "platform/path_rules.h"
 
@@ -12,7 +13,7 @@ namespace tabulon {
 
 namespace {
 
-constexpr std::wstring_view kRandomColor = L"%%RANDOM_COLOR%";
+constexpr std::wstring_view kRandomColor = placeholder::random_color;
 
 // Where the content lines after a header go.
 struct section_target {
@@ -75,6 +76,12 @@ void trim_one_line_end(std::wstring& text) {
 }
 
 }  // namespace
+
+std::vector<std::wstring_view> script_section_names() {
+  std::vector<std::wstring_view> names;
+  for (const auto& [name, target] : header_table()) names.push_back(name);
+  return names;
+}
 
 void load_script_text(script_template& script, std::wstring_view text,
                       std::wstring_view script_folder, std::wstring_view program_folder,

@@ -24,6 +24,10 @@ namespace tabulon {
 // the folder of the file when the file could be read.
 void load_script(script_template& script, std::wstring_view name, std::wstring_view program_folder);
 
+// Every header line the loader recognises: the text sections, the match
+// sections and the two whose content is read and dropped.
+std::vector<std::wstring_view> script_section_names();
+
 // The line processing of load_script over a script already read into `text`
 // (lines joined by "\n"). Match-file names without a separator are taken
 // from `script_folder`. `random_seed` seeds the colours of "%%RANDOM_COLOR%";
