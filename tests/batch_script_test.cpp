@@ -91,7 +91,7 @@ class BatchScript : public ::testing::Test {
     const std::set<fs::path> before = html_files();
     build_settings window_copy = settings;
     html_generator generator(window_copy);
-    ASSERT_GT(run_configured_build(generator, nullptr), 0);
+    ASSERT_GT(run_configured_build(generator, nullptr).pages_written(), 0u);
     const page_bytes in_process = take_pages(generator.written_files);
     ASSERT_EQ(html_files(), before);
 
