@@ -11,7 +11,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/build_settings.h"
+#include "base/build_settings.h"
 #include "app/config_file.h"
 #include "app/ini_store.h"
 #include "engine/build_result.h"

@@ -16,7 +16,7 @@
 #include <optional>
 #include <string>
 
-#include "app/build_settings.h"
+#include "base/build_settings.h"
 #include "app/font_placement.h"
 #include "app/ini_store.h"
 

@@ -5,7 +5,7 @@
 // Modes: one file per folder, all links in one file, a single folder, and
 // (with `build_framed_site` and `recursive_build` on) a framed site.
 
-#include "app/build_settings.h"
+#include "base/build_settings.h"
 #include "engine/build_progress.h"
 #include "engine/build_result.h"
 #include "engine/html_generator.h"

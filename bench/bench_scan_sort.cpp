@@ -19,7 +19,7 @@
 #include <random>
 #include <string>
 
-#include "app/build_settings.h"
+#include "base/build_settings.h"
 #include "base/wide_string.h"
 #include "engine/column_arrange.h"
 #include "engine/pattern_list.h"

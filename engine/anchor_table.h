@@ -26,7 +26,7 @@
 #include <string>
 #include <vector>
 
-#include "app/build_settings.h"
+#include "base/build_settings.h"
 #include "engine/build_progress.h"
 
 namespace tabulon {

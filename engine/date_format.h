@@ -9,8 +9,8 @@
 #include <string>
 #include <string_view>
 
-#include "app/build_settings.h"
-#include "engine/ranges.h"
+#include "base/build_settings.h"
+#include "base/ranges.h"
 #include "platform/local_time.h"
 
 namespace tabulon {

@@ -23,7 +23,7 @@
 #include <string>
 #include <vector>
 
-#include "app/build_settings.h"
+#include "base/build_settings.h"
 #include "base/status.h"
 #include "engine/build_progress.h"
 #include "engine/date_format.h"

@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "engine/script_template.h"
+#include "base/script_template.h"
 
 namespace tabulon {
 

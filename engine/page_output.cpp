@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <memory>
 
-#include "app/build_settings.h"
+#include "base/build_settings.h"
 #include "base/text_file_writer.h"
 #include "platform/file_open.h"
 

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/build_settings.h"
+#include "base/build_settings.h"
 #include "base/wide_string.h"
 #include "engine/page_paths.h"
 #include "tests/support/temp_dir.h"

@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/build_settings.h"
+#include "base/build_settings.h"
 #include "engine/anchor_table.h"
 #include "engine/file_entry.h"
 #include "engine/html_generator.h"

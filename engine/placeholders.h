@@ -18,7 +18,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/build_settings.h"
+#include "base/build_settings.h"
 #include "engine/file_entry.h"
 
 namespace tabulon {

@@ -1,6 +1,6 @@
 #pragma once
 // Parsing of the size filter ("10K - 20K", "1M - *") and of the date filter
-// ("1/1/2010 - 12/31/2010", "365 - *") into the records of engine/ranges.h.
+// ("1/1/2010 - 12/31/2010", "365 - *") into the records of base/ranges.h.
 //
 // Neither function fails: text that does not describe a usable range sets
 // size_range::accept_all, or leaves the date range not valid or an endpoint
@@ -10,7 +10,7 @@
 #include <optional>
 #include <string_view>
 
-#include "engine/ranges.h"
+#include "base/ranges.h"
 
 namespace tabulon {
 

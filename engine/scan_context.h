@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "app/build_settings.h"
+#include "base/build_settings.h"
 #include "engine/build_progress.h"
 #include "platform/dir_enum.h"
 

@@ -15,7 +15,7 @@
 #include <string_view>
 #include <vector>
 
-#include "engine/script_template.h"
+#include "base/script_template.h"
 
 namespace tabulon {
 

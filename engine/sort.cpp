@@ -9,7 +9,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include "app/build_settings.h"
+#include "base/build_settings.h"
 
 namespace tabulon {
 

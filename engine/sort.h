@@ -1,6 +1,6 @@
 #pragma once
 // Ordering of a page's entry lists: the seven sort types of `sort_type`
-// (sort_code in app/build_settings.h) with their keys, directions and
+// (sort_code in base/build_settings.h) with their keys, directions and
 // tie-breaks, grouping by folder, and removal of duplicate entries.
 //
 //   type       primary key                tie-break on equal keys

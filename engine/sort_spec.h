@@ -13,7 +13,7 @@
 namespace tabulon {
 
 struct sort_spec {
-  int32_t kind = 0;        // sort_code of app/build_settings.h
+  int32_t kind = 0;        // sort_code of base/build_settings.h
   int32_t descending = 0;  // 1 for descending
 };
 

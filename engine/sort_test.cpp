@@ -8,7 +8,7 @@
 #include <tuple>
 #include <vector>
 
-#include "app/build_settings.h"
+#include "base/build_settings.h"
 
 namespace tabulon {
 namespace {

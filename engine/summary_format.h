@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-#include "app/build_settings.h"
+#include "base/build_settings.h"
 #include "engine/file_entry.h"
 
 namespace tabulon {

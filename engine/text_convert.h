@@ -22,7 +22,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/build_settings.h"
+#include "base/build_settings.h"
 
 namespace tabulon {
 

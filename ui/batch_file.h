@@ -15,7 +15,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/build_settings.h"
+#include "base/build_settings.h"
 #include "app/config_file.h"
 #include "app/ini_store.h"
 #include "base/status.h"

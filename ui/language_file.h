@@ -12,7 +12,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/build_settings.h"
+#include "base/build_settings.h"
 #include "ui/interface_text.h"
 
 namespace tabulon {

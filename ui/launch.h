@@ -13,7 +13,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/build_settings.h"
+#include "base/build_settings.h"
 #include "platform/path_rules.h"
 #include "ui/interface_text.h"
 #include "ui/prompts.h"

@@ -1,4 +1,4 @@
-#include "engine/script_template.h"
+#include "base/script_template.h"
 
 namespace tabulon {
 

@@ -11,8 +11,8 @@
 #include <cstdint>
 #include <string>
 
-#include "engine/ranges.h"
-#include "engine/script_template.h"
+#include "base/ranges.h"
+#include "base/script_template.h"
 
 namespace tabulon {
 
