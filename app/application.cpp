@@ -9,8 +9,8 @@
 #include "app/run_configured_build.h"
 #include "base/wide_string.h"
 #include "platform/allocator.h"
-#include "platform/current_dir.h"
 #include "platform/app_folders.h"
+#include "platform/current_dir.h"
 #include "platform/shell_open.h"
 
 namespace tabulon {
@@ -20,7 +20,9 @@ application::application() : application(active_app_folders().user) {}
 application::application(std::wstring folder) : program_folder(std::move(folder)) {
   settings.program_folder = program_folder;
   dialog_paths.folder = program_folder;
-  dialog_paths.scripts_folder = program_folder + L"Scripts" + native_path_style().separator;
+  // The user's own Scripts/ when there is one, else the shipped one.
+  dialog_paths.scripts_folder = resolve_in_program_folder(
+      std::wstring(L"Scripts") + native_path_style().separator, program_folder);
   dialog_paths.file_name = L"custom.init";
 }
 
@@ -60,8 +62,8 @@ batch_result application::run_batch(std::wstring_view command_tail) {
   // current directory stays as it is.
   const std::wstring here = current_directory();
   const config_context context{program_folder, here};
-  result.config = read_configuration(
-      settings, store, command_line_config_path(config_path, context), context);
+  result.config =
+      read_configuration(settings, store, command_line_config_path(config_path, context), context);
   if (settings.path == L".") settings.path = here;
   settings.unattended = 1;
 
