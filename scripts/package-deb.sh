@@ -9,6 +9,6 @@ launcher=
 command -v ccache >/dev/null 2>&1 && launcher=-DCMAKE_CXX_COMPILER_LAUNCHER=ccache
 cmake -S "$here" -B "$build" -DCMAKE_BUILD_TYPE=Release -DTABULON_TESTS=OFF \
   -DTABULON_BENCH=OFF $launcher
-cmake --build "$build" --target tabulon -j2
+cmake --build "$build" -j2
 (cd "$build" && cpack -G DEB)
 ls -l "$build"/tabulon_*.deb
