@@ -150,6 +150,9 @@ int run_main(int argc, char** argv) {
     const std::string_view arg = argv[1];
     if (arg == "--help") {
       std::fputs(kUsage, stdout);
+      const app_folders folders = detect_app_folders();
+      print_line(stdout, L"\nFolders of this copy:\n  user folder    " + folders.user +
+                             L"\n  data folder    " + folders.data);
       return 0;
     }
     if (arg == "--version") {

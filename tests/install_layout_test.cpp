@@ -92,6 +92,11 @@ TEST_F(InstalledTabulon, ReadsTheDataFolderAndWritesTheUserFolder) {
 
   const program_result help = run("--help");
   EXPECT_NE(help.out.find(".config/tabulon/"), std::string::npos) << help.out;
+  EXPECT_NE(help.out.find("user folder    " + user_folder().string() + "/\n"), std::string::npos)
+      << help.out;
+  EXPECT_NE(help.out.find("data folder    " + (prefix() / "share/tabulon/").string()),
+            std::string::npos)
+      << help.out;
 }
 
 TEST_F(InstalledTabulon, UserScriptOfTheSameNameWins) {
