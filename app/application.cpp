@@ -9,18 +9,20 @@
 #include "app/run_configured_build.h"
 #include "base/wide_string.h"
 #include "platform/allocator.h"
+#include "platform/app_folders.h"
 #include "platform/current_dir.h"
-#include "platform/program_folder.h"
 #include "platform/shell_open.h"
 
 namespace tabulon {
 
-application::application() : application(tabulon::program_folder()) {}
+application::application() : application(active_app_folders().user) {}
 
 application::application(std::wstring folder) : program_folder(std::move(folder)) {
   settings.program_folder = program_folder;
   dialog_paths.folder = program_folder;
-  dialog_paths.scripts_folder = program_folder + L"Scripts" + native_path_style().separator;
+  // The user's own Scripts/ when there is one, else the shipped one.
+  dialog_paths.scripts_folder = resolve_in_program_folder(
+      std::wstring(L"Scripts") + native_path_style().separator, program_folder);
   dialog_paths.file_name = L"custom.init";
 }
 
@@ -35,7 +37,7 @@ std::wstring complete_script_name(std::wstring_view name, std::wstring_view prog
   // Without drives a name at the root ("/x", or "\x" from a Windows
   // configuration) is complete already.
   if (name[0] == style.separator || name[0] == L'\\') return with_native_separators(name, style);
-  return std::wstring(program_folder) + with_native_separators(name, style);
+  return resolve_in_program_folder(name, program_folder, style);
 }
 
 std::wstring batch_result_target(std::wstring_view path, std::wstring_view output_filename,
@@ -55,11 +57,13 @@ batch_result application::run_batch(std::wstring_view command_tail) {
   batch_result result;
   const std::wstring config_path = config_path_from_tail(command_tail);
 
-  // A relative configuration name is taken in the program folder, not in the
-  // folder the program was started from; the current directory stays as it is.
+  // A relative configuration name is taken in the program folder first, and in
+  // the folder the program was started from only when it is not there; the
+  // current directory stays as it is.
   const std::wstring here = current_directory();
   const config_context context{program_folder, here};
-  result.config = read_configuration(settings, store, config_path, context);
+  result.config =
+      read_configuration(settings, store, command_line_config_path(config_path, context), context);
   if (settings.path == L".") settings.path = here;
   settings.unattended = 1;
 
@@ -95,15 +99,26 @@ const char* const kUsage =
     "\n"
     "Writes HTML index pages for a folder tree, as the configuration file\n"
     "CONFIG.init describes, and exits. A relative CONFIG.init is taken in the\n"
-    "program's folder. Every argument together forms the one path (joined by\n"
-    "single blanks); double quotes around the whole path are removed.\n"
+    "user folder (see below), and in the current directory when it is not\n"
+    "there. Every argument together forms the one path (joined by single\n"
+    "blanks); double quotes around the whole path are removed.\n"
     "\n"
     "Every page that cannot be written is reported on standard error with its\n"
     "path and the reason, and the build goes on with the other pages.\n"
     "\n"
     "Exit status: 0 when every page was written; 1 when none was (the reason\n"
     "goes to standard error); 2 when some pages were written and some could\n"
-    "not be.\n";
+    "not be.\n"
+    "\n"
+    "Files and folders:\n"
+    "  user folder    $XDG_CONFIG_HOME/tabulon/ (default ~/.config/tabulon/),\n"
+    "                 made on first use: tabulon.init, general.init, font.init,\n"
+    "                 saved configurations and your own Scripts/\n"
+    "  data folder    PREFIX/share/tabulon/: Scripts/, Translations/, help/\n"
+    "  Relative names of scripts, match files, frame scripts and language\n"
+    "  files are looked up in the user folder first, then in the data folder.\n"
+    "  Run from its build folder, tabulon keeps all of these beside the\n"
+    "  executable instead. See also tabulon(1).\n";
 
 }  // namespace
 
@@ -135,6 +150,9 @@ int run_main(int argc, char** argv) {
     const std::string_view arg = argv[1];
     if (arg == "--help") {
       std::fputs(kUsage, stdout);
+      const app_folders folders = detect_app_folders();
+      print_line(stdout, L"\nFolders of this copy:\n  user folder    " + folders.user +
+                             L"\n  data folder    " + folders.data);
       return 0;
     }
     if (arg == "--version") {
@@ -152,6 +170,7 @@ int run_main(int argc, char** argv) {
   }
 
   tune_allocator_for_builds();
+  use_app_folders(detect_app_folders());
   application app;
   const batch_result result = app.run_batch(tail);
   if (!result.config.ok) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "base/wide_string.h"
+#include "platform/app_folders.h"
 #include "platform/current_dir.h"
 #include "tests/support/temp_dir.h"
 
@@ -77,6 +78,27 @@ TEST(Application, BatchReadsConfigurationFromProgramFolder) {
   EXPECT_FALSE(u.config.ok);
   EXPECT_NE(u.config.path.find(L"\"site.init"), std::wstring::npos);
   ASSERT_TRUE(set_current_directory(before));
+}
+
+TEST(Application, InstalledProgramTakesShippedScriptsUntilTheUserHasOwn) {
+  testing::temp_dir root;
+  root.write("usr/share/tabulon/Scripts/tan.txt", "/HEAD\n");
+  const app_folders folders = app_folders_for(from_native(root.mkdir("usr/bin").string()),
+                                              from_native((root.path() / "cfg").string()));
+  ASSERT_TRUE(folders.installed());
+  const scoped_app_folders active(folders);
+
+  application shipped(folders.user);
+  EXPECT_EQ(shipped.dialog_paths.scripts_folder, folders.data + L"Scripts/");
+  EXPECT_EQ(complete_script_name(L"Scripts\\tan.txt", folders.user),
+            folders.data + L"Scripts/tan.txt");
+  EXPECT_EQ(shipped.dialog_paths.folder, folders.user) << "configurations are saved there";
+
+  root.write("cfg/tabulon/Scripts/tan.txt", "/HEAD\n");
+  application own(folders.user);
+  EXPECT_EQ(own.dialog_paths.scripts_folder, folders.user + L"Scripts/");
+  EXPECT_EQ(complete_script_name(L"Scripts/tan.txt", folders.user),
+            folders.user + L"Scripts/tan.txt");
 }
 
 TEST(Application, ExitStatusAndReportFollowWhatTheBuildWrote) {

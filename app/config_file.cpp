@@ -6,6 +6,7 @@
 #include "engine/date_format.h"
 #include "engine/range_parse.h"
 #include "engine/sort_spec.h"
+#include "platform/app_folders.h"
 #include "platform/path_rules.h"
 
 namespace tabulon {
@@ -61,8 +62,10 @@ std::wstring current_directory_for_path(const config_context& context) {
 // Loads `name` from the program folder, or `older_name` when that cannot be read.
 bool load_with_fallback(ini_store& store, const config_context& context, const wchar_t* name,
                         const wchar_t* older_name) {
-  if (store.load(context.program_folder + name, kConfigSection)) return true;
-  return store.load(context.program_folder + older_name, kConfigSection);
+  if (store.load(resolve_in_program_folder(name, context.program_folder), kConfigSection)) {
+    return true;
+  }
+  return store.load(resolve_in_program_folder(older_name, context.program_folder), kConfigSection);
 }
 
 // New keys of the column and width settings fall back to their older names.
@@ -293,13 +296,13 @@ config_status write_configuration(const build_settings& s, ini_store& store,
                                   const std::wstring& file, const config_context& context,
                                   const config_write_extras& extras) {
   config_status status;
-  status.path = resolve_in_program_folder(file, context.program_folder);
+  status.path = resolve_for_writing(file, context.program_folder);
 
   if (extras.interface_font) {
     ini_store fonts;
-    fonts.load(context.program_folder + L"font.init", kConfigSection);
+    fonts.load(resolve_in_program_folder(L"font.init", context.program_folder), kConfigSection);
     fonts.set_font(L"Font", *extras.interface_font, extras.pixels_per_inch);
-    fonts.save(context.program_folder + L"font.init");
+    fonts.save(resolve_for_writing(L"font.init", context.program_folder));
   }
 
   auto flag = [&](const wchar_t* key, int32_t value) { store.set_bool(key, value != 0); };
@@ -386,14 +389,14 @@ config_status write_configuration(const build_settings& s, ini_store& store,
   store.remove(L"sizes_by_k");
 
   ini_store general;
-  general.load(context.program_folder + L"general.init", kConfigSection);
+  general.load(resolve_in_program_folder(L"general.init", context.program_folder), kConfigSection);
   if (extras.placement) general.set_window_placement(L"WindowPlacement", *extras.placement);
   general.set_string(L"default_text_editor", s.default_text_editor);
   general.set_string(L"default_browser", s.default_browser);
   general.set_string(L"language_file", s.language_file);
   general.set_string(L"browsers_list", s.browsers_list);
   general.set_string(L"text_editors_list", s.text_editors_list);
-  general.save(context.program_folder + L"general.init");
+  general.save(resolve_for_writing(L"general.init", context.program_folder));
   flag(L"autolaunch_batch_file", s.autolaunch_batch_file);
 
   text(L"bytes_word", s.bytes_word);
@@ -420,6 +423,19 @@ config_status write_configuration(const build_settings& s, ini_store& store,
   }
   status.ok = store.save(status.path, &status.reason);
   return status;
+}
+
+std::wstring command_line_config_path(const std::wstring& name, const config_context& context) {
+  const path_style style = native_path_style();
+  std::wstring described = resolve_in_program_folder(name, context.program_folder, style);
+  if (is_absolute_path(name, style) || context.current_directory.empty() ||
+      path_exists(described)) {
+    return described;
+  }
+  std::wstring here = context.current_directory;
+  if (here.back() != style.separator) here.push_back(style.separator);
+  here += with_native_separators(name, style);
+  return path_exists(here) ? here : described;
 }
 
 interface_fonts read_interface_font(const config_context& context, int pixels_per_inch) {

@@ -44,6 +44,13 @@ struct config_status {
 config_status read_configuration(build_settings& settings, ini_store& store,
                                  const std::wstring& file, const config_context& context);
 
+// The file a configuration name given on the command line stands for. A
+// relative name is completed as read_configuration does (in the program
+// folder, for an installed program the user folder and then the data folder);
+// only when no file is there and `name` exists in the current directory, that
+// one is taken, as a user types "tabulon site.init" where the file is.
+std::wstring command_line_config_path(const std::wstring& name, const config_context& context);
+
 // What the window adds when it writes a configuration; empty without a window.
 struct config_write_extras {
   std::optional<font_record> interface_font;  // saved to "font.init"

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "base/wide_string.h"
+#include "platform/app_folders.h"
 #include "tests/support/temp_dir.h"
 
 namespace tabulon {
@@ -302,6 +303,73 @@ TEST(ConfigRead, BadFilesStillGiveASettingsRecord) {
   EXPECT_TRUE(read_configuration(f.settings, f.store, L"mixed.init", f.context).ok);
   EXPECT_EQ(f.settings.file_spec, L"*.md");
   EXPECT_EQ(f.settings.title, L"T");
+}
+
+TEST(ConfigLookup, CommandLineNameTriesTheProgramFolderThenTheCurrentDirectory) {
+  config_fixture f;
+  temp_dir start;
+  f.context.current_directory = wide(start.path());
+  const std::wstring here = f.context.current_directory + L"/";
+
+  start.write("site.init", "[TABULON]\r\n");
+  EXPECT_EQ(command_line_config_path(L"site.init", f.context), here + L"site.init");
+  // Where the program folder has the name, that file wins.
+  f.dir.write("site.init", "[TABULON]\r\n");
+  EXPECT_EQ(command_line_config_path(L"site.init", f.context),
+            f.context.program_folder + L"site.init");
+  // Found nowhere: the program folder's name, so the warning names it.
+  EXPECT_EQ(command_line_config_path(L"none.init", f.context),
+            f.context.program_folder + L"none.init");
+  start.write("sub/a.init", "[TABULON]\r\n");
+  EXPECT_EQ(command_line_config_path(L"sub\\a.init", f.context), here + L"sub/a.init");
+  EXPECT_EQ(command_line_config_path(L"/abs/x.init", f.context), L"/abs/x.init");
+  f.context.current_directory.clear();
+  EXPECT_EQ(command_line_config_path(L"a.init", f.context), f.context.program_folder + L"a.init");
+}
+
+// An installed program: shipped data under share/, everything the user keeps
+// in a folder of their own.
+struct installed_fixture {
+  temp_dir dir;
+  std::filesystem::path share = dir.mkdir("p/share/tabulon");
+  app_folders folders =
+      app_folders_for(wide(dir.mkdir("p/bin")), wide(dir.path() / "home/.config"));
+  scoped_app_folders active{folders};
+  config_context context{folders.user, L"/start/here"};
+  build_settings settings;
+  ini_store store;
+};
+
+TEST(ConfigLookup, InstalledProgramReadsDataAndWritesTheUserFolder) {
+  installed_fixture f;
+  ASSERT_TRUE(f.folders.installed());
+
+  // Preferences shipped with the data are read while the user has none.
+  f.dir.write("p/share/tabulon/general.init", "[TABULON]\r\ndefault_browser=shipped\r\n");
+  f.dir.write("p/share/tabulon/site.init", "[TABULON]\r\ntitle=Shipped\r\n");
+  EXPECT_TRUE(read_configuration(f.settings, f.store, L"site.init", f.context).ok);
+  EXPECT_EQ(f.settings.title, L"Shipped");
+  EXPECT_EQ(f.settings.default_browser, L"shipped");
+
+  // Saving a configuration read from the data folder writes the user's copy.
+  f.settings.title = L"Mine";
+  config_write_extras extras;
+  extras.interface_font = font_record{};
+  const config_status saved =
+      write_configuration(f.settings, f.store, L"site.init", f.context, extras);
+  EXPECT_TRUE(saved.ok) << to_native(saved.reason);
+  EXPECT_EQ(saved.path, f.folders.user + L"site.init");
+  const std::filesystem::path user = f.dir.path() / "home/.config/tabulon";
+  EXPECT_TRUE(std::filesystem::exists(user / "general.init"));
+  EXPECT_TRUE(std::filesystem::exists(user / "font.init"));
+  EXPECT_NE(read_bytes(f.dir.path() / "p/share/tabulon/site.init").find("Shipped"),
+            std::string::npos);
+
+  // From now on the user's copy wins.
+  build_settings again;
+  ini_store store;
+  EXPECT_TRUE(read_configuration(again, store, L"site.init", f.context).ok);
+  EXPECT_EQ(again.title, L"Mine");
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include "platform/path_rules.h"
 
+#include "platform/app_folders.h"
+
 namespace tabulon {
 
 std::wstring with_native_separators(std::wstring_view path, path_style style) {
@@ -19,13 +21,40 @@ bool is_absolute_path(std::wstring_view path, path_style style) {
   return !path.empty() && path[0] == style.separator;
 }
 
-std::wstring resolve_in_program_folder(std::wstring_view path, std::wstring_view program_folder,
-                                       path_style style) {
-  if (is_absolute_path(path, style)) return with_native_separators(path, style);
+namespace {
+
+// The user folder of an installed program, when `program_folder` is that folder.
+const app_folders* installed_user_folder(std::wstring_view program_folder) {
+  const app_folders& folders = active_app_folders();
+  return folders.installed() && program_folder == folders.user ? &folders : nullptr;
+}
+
+std::wstring append_to_folder(std::wstring_view path, std::wstring_view program_folder,
+                              path_style style) {
   std::wstring out(program_folder);
   out += with_native_separators(path, style);
   if (style.has_drives && !out.empty() && out[0] >= L'a' && out[0] <= L'z') out[0] -= 32;
   return out;
+}
+
+}  // namespace
+
+std::wstring resolve_in_program_folder(std::wstring_view path, std::wstring_view program_folder,
+                                       path_style style) {
+  if (is_absolute_path(path, style)) return with_native_separators(path, style);
+  if (const app_folders* folders = installed_user_folder(program_folder)) {
+    return path_for_reading(*folders, path, style);
+  }
+  return append_to_folder(path, program_folder, style);
+}
+
+std::wstring resolve_for_writing(std::wstring_view path, std::wstring_view program_folder,
+                                 path_style style) {
+  if (is_absolute_path(path, style)) return with_native_separators(path, style);
+  if (const app_folders* folders = installed_user_folder(program_folder)) {
+    return path_for_writing(*folders, path, style);
+  }
+  return append_to_folder(path, program_folder, style);
 }
 
 std::wstring give_drive_of_program_folder(std::wstring_view path, std::wstring_view program_folder,

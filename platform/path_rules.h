@@ -42,8 +42,15 @@ bool is_absolute_path(std::wstring_view path, path_style style);
 // An absolute `path` unchanged; any other (an empty one too) appended to
 // `program_folder` (which ends in a separator). Windows style upper-cases the
 // first character of the result (the drive letter). POSIX style reads "\" as "/".
+// When `program_folder` is the user folder of an installed program (see
+// app_folders.h), a relative name missing there is taken from the data folder.
 std::wstring resolve_in_program_folder(std::wstring_view path, std::wstring_view program_folder,
                                        path_style style = native_path_style());
+
+// The same completion for a file about to be written: never the data folder,
+// and the user folder of an installed program is made first when missing.
+std::wstring resolve_for_writing(std::wstring_view path, std::wstring_view program_folder,
+                                 path_style style = native_path_style());
 
 // Windows style: a path of at least two characters beginning with exactly one
 // backslash gets the program folder's drive ("C:") in front; everything else

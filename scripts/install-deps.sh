@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building and testing tabulon need, if any are missing.
 set -euo pipefail
-packages=(cmake make g++ pkg-config libgtest-dev libgmock-dev libxml2-utils tidy)
+packages=(cmake make g++ pkg-config libgtest-dev libgmock-dev libxml2-utils tidy
+  man-db desktop-file-utils dpkg-dev file)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
