@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "platform/path_rules.h"
 #include "ui/language_file.h"
 
 namespace tabulon {
@@ -10,7 +11,8 @@ file_chooser language_file_chooser(std::wstring_view program_folder) {
   file_chooser chooser;
   chooser.filter = fixed_text::language_file_filter;
   chooser.default_extension = L"xml";
-  chooser.start_folder = std::wstring(program_folder) + L"Translations";
+  // The user's own Translations/ when there is one, else the shipped one.
+  chooser.start_folder = resolve_in_program_folder(L"Translations", program_folder);
   chooser.start_name = L"*.xml";
   chooser.must_exist = true;
   return chooser;

@@ -83,8 +83,11 @@ std::wstring_view help_page_name(int page_index) {
 }
 
 std::wstring help_page_path(int page_index, std::wstring_view program_folder, path_style style) {
-  return std::wstring(program_folder) + L"help" + style.separator +
-         std::wstring(help_page_name(page_index));
+  // Through the program-folder rule, so an installed program finds its
+  // help pages in the data folder.
+  return resolve_in_program_folder(
+      L"help" + std::wstring(1, style.separator) + std::wstring(help_page_name(page_index)),
+      program_folder, style);
 }
 
 bool launch_output_file(const build_settings& settings, const interface_text_table& texts,

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "base/wide_string.h"
+#include "platform/app_folders.h"
 #include "tests/support/scripted_prompts.h"
 #include "tests/support/temp_dir.h"
 
@@ -11,6 +12,15 @@ namespace {
 
 using testing::recording_shell;
 using testing::scripted_prompts;
+
+TEST(LaunchPaths, InstalledProgramFindsHelpPagesInItsDataFolder) {
+  testing::temp_dir dir;
+  const std::wstring data = from_native((dir.path() / "share").string()) + L"/";
+  const std::wstring user = from_native((dir.path() / "user").string()) + L"/";
+  dir.write("share/help/help_sort.html", "<p>sort</p>");
+  const scoped_app_folders folders(installed_folders(L"/usr/bin/", data, user));
+  EXPECT_EQ(help_page_path(2, user, posix_path_style), data + L"help/help_sort.html");
+}
 
 TEST(LaunchPaths, OutputFileRules) {
   const std::wstring program = L"D:\\Tools\\";
