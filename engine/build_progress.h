@@ -4,6 +4,7 @@
 // a test, the command line) owns it; the engine only reads and updates the
 // fields and calls the callback. The engine never prints.
 
+#include <atomic>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -17,7 +18,8 @@ struct build_progress {
   int32_t step = 0;        // secondary count shown during phase 5
   int32_t steps = 0;
   int32_t phase = 0;       // 1 files found, 5 secondary step, 2 writing rows, 4 and 0 page finished
-  bool cancelled = false;  // set by the observer; the engine stops at its next check
+  // Set by the observer, from any thread; the engine stops at its next check.
+  std::atomic<bool> cancelled{false};
   std::wstring current_folder;                    // the folder being worked on
   int32_t interval = 0;                           // rows between two notifications while writing
   int32_t notify = 0;                             // notifications are sent only when non-zero
