@@ -449,7 +449,7 @@ bool file_table_writer::write() {
 
   build_progress* progress = page_.gen.progress;
   if (progress) {
-    progress->phase = 2;
+    progress->phase = phase_writing_rows;
     progress->rows_done = 0;
   }
 
@@ -533,7 +533,7 @@ bool write_file_table(page_state& page) {
   if (progress) {
     if (progress->cancelled) return false;
     progress->current_folder = page.folder;
-    progress->phase = 1;
+    progress->phase = phase_files_found;
     if (notify(*progress)) return false;
   }
 
@@ -548,7 +548,7 @@ bool write_file_table(page_state& page) {
 
   page.grouped = gen.all_in_one && s.sort_folders_first && s.show_folder_names;
   if (s.column_wise_sort) {
-    if (progress) progress->phase = 5;
+    if (progress) progress->phase = phase_arranging_columns;
     const file_table_arrangement arranged =
         arrange_file_table(list, s.file_columns2, page.grouped, progress);
     if (arranged.cancelled) return false;

@@ -27,7 +27,7 @@ void reload_script(html_generator& gen, build_settings& s) {
   html_generator::script_cache& cache = gen.cached_script;
   const std::wstring file = resolve_in_program_folder(s.custom_html_filename, s.program_folder);
   std::error_code error;
-  const std::filesystem::path native = to_native(file);
+  const std::filesystem::path native = to_fs_path(file);
   const auto stamp = std::filesystem::last_write_time(native, error);
   const auto size = error ? 0 : std::filesystem::file_size(native, error);
   const bool readable = !error && !s.custom_html_filename.empty();
@@ -98,7 +98,7 @@ void write_page_end(page_state& page) {
   s.file_columns2 = page.kept_file_columns;
   if (s.include_summary) t += placeholder::summary;
   if (build_progress* progress = page.gen.progress) {
-    progress->phase = 2;
+    progress->phase = phase_writing_rows;
     progress->rows_done = progress->rows_total;
     notify(*progress);
   }
@@ -127,7 +127,7 @@ bool html_generator::write_page(const std::wstring& page_folder) {
     page_text.clear();
     s.file_columns2 = page.kept_file_columns;
     framed_page = false;
-    if (progress) progress->phase = 0;
+    if (progress) progress->phase = phase_page_done;
     return false;
   };
 
@@ -177,7 +177,7 @@ bool html_generator::write_page(const std::wstring& page_folder) {
 
   const std::wstring output = output_path_of(page_folder, s.output_filename, s.program_folder);
   framed_page = false;
-  if (progress) progress->phase = 0;
+  if (progress) progress->phase = phase_page_done;
   if (status written = page.out.write_to(output); !written) {
     failed_pages.push_back(std::move(written));
     return false;

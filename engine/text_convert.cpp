@@ -4,6 +4,7 @@
 
 #include "base/wide_string.h"
 #include "platform/ansi_code_page.h"
+#include "platform/native_path.h"
 
 namespace tabulon {
 
@@ -46,6 +47,13 @@ bool is_latin_table_char(wchar_t c) {
   return c >= 0xA1 && c <= 0xFF && c != 0xAD;
 }
 
+// Whether latin_to_url writes the two UTF-8 bytes of a Latin-1 character:
+// always where file names are UTF-8 bytes, else when the page is Unicode.
+bool latin_url_as_utf8(const build_settings& settings) {
+  return kFileNamesAreUtf8 || settings.charset == charset_utf8 ||
+         settings.charset == charset_utf16le;
+}
+
 }  // namespace
 
 namespace {
@@ -64,6 +72,14 @@ bool charset_carries(int32_t charset, wchar_t c) {
 }
 
 namespace {
+
+// The entity markup escaping writes for `c`, or nothing for any other character.
+std::wstring_view markup_entity(wchar_t c) {
+  if (c == L'&') return L"&amp;"sv;
+  if (c == L'<') return L"&lt;"sv;
+  if (c == L'>') return L"&gt;"sv;
+  return c == L'"' ? L"&quot;"sv : std::wstring_view();
+}
 
 // ASCII that markup escaping leaves as it is.
 inline bool is_plain_text_char(wchar_t c) {
@@ -93,10 +109,9 @@ inline std::wstring_view link_escape_of(wchar_t c) {
       return L"%22"sv;
     case L'?':
       return L"%3F"sv;
-#ifndef _WIN32
     case L'\\':
-      return L"%5C"sv;
-#endif
+      // A separator where it is one; elsewhere part of the name.
+      return kPathSeparator == L'\\' ? std::wstring_view() : L"%5C"sv;
     default:
       return {};
   }
@@ -119,35 +134,22 @@ void append_markup_escaped(std::wstring& out, const build_settings& settings,
     if (end == text.size()) break;
     const wchar_t c = text[end];
     i = end + 1;
-    switch (c) {
-      case L'&':
-        out += L"&amp;"sv;
-        break;
-      case L'<':
-        out += L"&lt;"sv;
-        break;
-      case L'>':
-        out += L"&gt;"sv;
-        break;
-      case L'"':
-        out += L"&quot;"sv;
-        break;
-      default:
-        if (c < 0x80) {
-          if (charset_carries(settings.charset, c)) {
-            out.push_back(c);
-          } else {
-            append_text_reference(out, c);
-          }
-        } else if (charset_carries(settings.charset, c)) {
-          if (latin && is_latin_table_char(c)) {
-            append_numeric_reference(out, c);
-          } else {
-            out.push_back(c);
-          }
-        } else {
-          append_text_reference(out, c);
-        }
+    if (const std::wstring_view entity = markup_entity(c); !entity.empty()) {
+      out += entity;
+    } else if (c < 0x80) {
+      if (charset_carries(settings.charset, c)) {
+        out.push_back(c);
+      } else {
+        append_text_reference(out, c);
+      }
+    } else if (charset_carries(settings.charset, c)) {
+      if (latin && is_latin_table_char(c)) {
+        append_numeric_reference(out, c);
+      } else {
+        out.push_back(c);
+      }
+    } else {
+      append_text_reference(out, c);
     }
   }
 }
@@ -199,12 +201,7 @@ std::wstring latin_to_url_table(std::wstring_view text, bool utf8_bytes) {
 
 std::wstring latin_to_url(const build_settings& settings, std::wstring_view text) {
   if (!settings.replace_latin_chars) return std::wstring(text);
-#ifdef _WIN32
-  const bool utf8 = settings.charset == charset_utf8 || settings.charset == charset_utf16le;
-#else
-  const bool utf8 = true;
-#endif
-  return latin_to_url_table(text, utf8);
+  return latin_to_url_table(text, latin_url_as_utf8(settings));
 }
 
 std::wstring latin_to_entities(const build_settings& settings, std::wstring_view text) {
@@ -295,30 +292,13 @@ std::wstring column_group(const build_settings& settings, std::wstring_view firs
 }
 
 std::wstring dir_display(const build_settings& settings, std::wstring_view path) {
-#ifdef _WIN32
-  if (path.size() >= 2 && path[1] == L':' && !settings.program_folder.empty() &&
-      path[0] == settings.program_folder[0]) {
+  // A folder on the program's own drive is shown without the drive.
+  if (native_path_style().has_drives && path.size() >= 2 && path[1] == L':' &&
+      !settings.program_folder.empty() && path[0] == settings.program_folder[0]) {
     return std::wstring(path.substr(2));
   }
-#else
-  (void)settings;
-#endif
   return std::wstring(path);
 }
-
-namespace {
-
-// Whether latin_to_url writes the two UTF-8 bytes of a Latin-1 character.
-bool latin_url_as_utf8(const build_settings& settings) {
-#ifdef _WIN32
-  return settings.charset == charset_utf8 || settings.charset == charset_utf16le;
-#else
-  (void)settings;
-  return true;
-#endif
-}
-
-}  // namespace
 
 void append_link_target(std::wstring& out, const build_settings& settings, std::wstring_view text) {
   const bool latin = settings.replace_latin_chars != 0;
@@ -362,24 +342,27 @@ std::wstring protect_markup(const build_settings& settings, std::wstring_view te
   std::wstring out;
   out.reserve(text.size());
   for (const wchar_t c : text) {
-    switch (c) {
-      case L'<':
-        out += L"&lt;"sv;
-        break;
-      case L'>':
-        out += L"&gt;"sv;
-        break;
-      case L'"':
-        out += L"&quot;"sv;
-        break;
-      default:
-        if (charset_carries(settings.charset, c)) {
-          out.push_back(c);
-        } else if (link_form && is_escaped_byte(c)) {
-          append_percent_byte(out, static_cast<unsigned char>(c - 0xDC00));
-        } else {
-          append_text_reference(out, c);
-        }
+    if (const std::wstring_view entity = markup_entity(c); !entity.empty() && c != L'&') {
+      out += entity;
+    } else if (charset_carries(settings.charset, c)) {
+      out.push_back(c);
+    } else if (link_form && is_escaped_byte(c)) {
+      append_percent_byte(out, static_cast<unsigned char>(c - 0xDC00));
+    } else {
+      append_text_reference(out, c);
+    }
+  }
+  return out;
+}
+
+std::wstring escape_markup(std::wstring_view text) {
+  std::wstring out;
+  out.reserve(text.size());
+  for (const wchar_t c : text) {
+    if (const std::wstring_view entity = markup_entity(c); !entity.empty()) {
+      out += entity;
+    } else {
+      out.push_back(c);
     }
   }
   return out;
