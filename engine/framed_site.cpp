@@ -279,7 +279,7 @@ int framed_site_build(html_generator& gen, build_progress* progress, std::wstrin
   s.output_filename = sources.right;
   s.frame_list_pass = 1;
   s.recursion_root = s.path;
-  gen.framed_page = true;
+  gen.assembly.framed_page = true;
   // Every build starts with a fresh cancel flag, so a cancel during the left
   // pass has to stop the right pass here.
   if (!(progress && progress->cancelled)) total += gen.build(progress);
@@ -291,7 +291,7 @@ int framed_site_build(html_generator& gen, build_progress* progress, std::wstrin
   s.frame_list_pass = 0;
   s.multi_recurse_skip_root = 0;
   gen.last_output_path = frameset_path;
-  gen.framed_page = false;
+  gen.assembly.framed_page = false;
   restore_forced();
   gen.pages_written = total;
   return total;
