@@ -556,6 +556,10 @@ bool write_file_table(page_state& page) {
     s.file_columns2 = arranged.columns;
   }
 
+  return write_file_rows(page, list);
+}
+
+bool write_file_rows(page_state& page, entry_list& list) {
   if (list.empty()) return true;
   file_table_writer writer(page, list);
   return writer.write();

@@ -66,6 +66,9 @@ void write_head(page_state& page);
 void write_folder_table(page_state& page);  // with /BEFORE_ANCHORS and the anchor marker
 // Scans, sorts and writes the file table; false when the page was cancelled.
 bool write_file_table(page_state& page);
+// The file table of `list`, already scanned, sorted and arranged in columns:
+// the part of write_file_table that needs no folder. False when cancelled.
+bool write_file_rows(page_state& page, entry_list& list);
 void write_page_end(page_state& page);
 
 // The section text of `id`, shortcut.
