@@ -7,15 +7,12 @@
 #include <vector>
 
 #include "engine/page_state.h"
+#include "tests/support/count_of.h"
 
 namespace tabulon {
 namespace {
 
-size_t count_of(const std::wstring& text, std::wstring_view what) {
-  size_t n = 0;
-  for (size_t at = text.find(what); at != std::wstring::npos; at = text.find(what, at + 1)) ++n;
-  return n;
-}
+using testing::count_of;
 
 // Settings of a one-folder page with the reader's usual words.
 build_settings one_folder_settings() {

@@ -1,6 +1,7 @@
 #include "engine/text_convert.h"
 
 #include <string_view>
+#include <utility>
 
 #include "base/wide_string.h"
 #include "platform/ansi_code_page.h"
@@ -89,32 +90,24 @@ inline bool is_plain_text_char(wchar_t c) {
 // The escape a link gives `c`, or nothing when `c` needs none of these.
 // A space, and characters that would end the attribute, start a query or a
 // fragment, or read as an entity or an escape, are written as escapes.
-inline std::wstring_view link_escape_of(wchar_t c) {
-  switch (c) {
-    case L'%':
-      return L"%25"sv;
-    case L'&':
-      return L"&amp;"sv;
-    case L' ':
-      return L"%20"sv;
-    case L';':
-      return L"%3B"sv;
-    case L'#':
-      return L"%23"sv;
-    case L'<':
-      return L"%3C"sv;
-    case L'>':
-      return L"%3E"sv;
-    case L'"':
-      return L"%22"sv;
-    case L'?':
-      return L"%3F"sv;
-    case L'\\':
-      // A separator where it is one; elsewhere part of the name.
-      return kPathSeparator == L'\\' ? std::wstring_view() : L"%5C"sv;
-    default:
-      return {};
+// (Looked up in a table: every character of every link passes here.)
+struct link_escape_table {
+  std::wstring_view escape[0x80] = {};
+  constexpr link_escape_table() {
+    constexpr std::pair<wchar_t, std::wstring_view> escapes[] = {
+        {L'%', L"%25"sv}, {L'&', L"&amp;"sv}, {L' ', L"%20"sv}, {L';', L"%3B"sv},
+        {L'#', L"%23"sv}, {L'<', L"%3C"sv},   {L'>', L"%3E"sv}, {L'"', L"%22"sv},
+        {L'?', L"%3F"sv}, {L'\\', L"%5C"sv}};
+    for (const auto& [c, text] : escapes) escape[c] = text;
+    // A backslash is a separator where it is one; elsewhere part of the name.
+    if (kPathSeparator == L'\\') escape[L'\\'] = {};
   }
+};
+inline constexpr link_escape_table kLinkEscapes;
+
+inline std::wstring_view link_escape_of(wchar_t c) {
+  const auto code = static_cast<uint32_t>(c);
+  return code < 0x80 ? kLinkEscapes.escape[code] : std::wstring_view();
 }
 
 // ASCII that link targets carry as it is: printable and never escaped.
@@ -122,18 +115,26 @@ inline bool is_plain_link_char(wchar_t c) {
   return c > 0x20 && c < 0x7F && link_escape_of(c).empty();
 }
 
+// Copies the runs of characters that `plain` accepts whole (plain ASCII is
+// the bulk of every name) and hands every other character to `other`.
+template <typename Plain, typename Other>
+void append_in_runs(std::wstring& out, std::wstring_view text, Plain plain, Other other) {
+  for (size_t i = 0; i < text.size();) {
+    size_t end = i;
+    while (end < text.size() && plain(text[end])) ++end;
+    out.append(text.data() + i, end - i);
+    if (end == text.size()) break;
+    other(text[end]);
+    i = end + 1;
+  }
+}
+
 // Markup characters as entities, characters the page cannot carry as numeric
 // references, and with `latin` the Latin table characters as numeric references too.
 void append_markup_escaped(std::wstring& out, const build_settings& settings,
                            std::wstring_view text, bool latin) {
-  // Runs of plain ASCII (every charset carries it) are copied whole.
-  for (size_t i = 0; i < text.size();) {
-    size_t end = i;
-    while (end < text.size() && is_plain_text_char(text[end])) ++end;
-    out.append(text.data() + i, end - i);
-    if (end == text.size()) break;
-    const wchar_t c = text[end];
-    i = end + 1;
+  // Plain ASCII: every charset carries it.
+  append_in_runs(out, text, is_plain_text_char, [&](wchar_t c) {
     if (const std::wstring_view entity = markup_entity(c); !entity.empty()) {
       out += entity;
     } else if (c < 0x80) {
@@ -151,7 +152,7 @@ void append_markup_escaped(std::wstring& out, const build_settings& settings,
     } else {
       append_text_reference(out, c);
     }
-  }
+  });
 }
 
 }  // namespace
@@ -303,20 +304,11 @@ std::wstring dir_display(const build_settings& settings, std::wstring_view path)
 void append_link_target(std::wstring& out, const build_settings& settings, std::wstring_view text) {
   const bool latin = settings.replace_latin_chars != 0;
   const bool utf8 = latin_url_as_utf8(settings);
-  // Plain ASCII is the bulk of every name and passes both steps unchanged:
-  // runs of it are copied whole.
-  for (size_t i = 0; i < text.size();) {
-    size_t end = i;
-    while (end < text.size() && is_plain_link_char(text[end])) ++end;
-    out.append(text.data() + i, end - i);
-    if (end == text.size()) break;
-    const wchar_t c = text[end];
-    i = end + 1;
+  // Plain ASCII passes both steps unchanged.
+  append_in_runs(out, text, is_plain_link_char, [&](wchar_t c) {
     if (const std::wstring_view escape = link_escape_of(c); !escape.empty()) {
       out += escape;
-      continue;
-    }
-    if (c >= 0x20 && c != 0x7F && charset_carries(settings.charset, c)) {
+    } else if (c >= 0x20 && c != 0x7F && charset_carries(settings.charset, c)) {
       if (latin && is_latin_table_char(c)) {
         if (utf8) {
           append_percent_byte(out, static_cast<unsigned char>(0xC0 | (c >> 6)));
@@ -330,7 +322,7 @@ void append_link_target(std::wstring& out, const build_settings& settings, std::
     } else {
       append_percent_utf8(out, c);
     }
-  }
+  });
 }
 
 void append_link_text(std::wstring& out, const build_settings& settings, std::wstring_view text) {

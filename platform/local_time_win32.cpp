@@ -9,17 +9,13 @@ int64_t current_seconds() {
   return static_cast<int64_t>(::_time64(nullptr));
 }
 
-std::optional<local_fields> local_time_of(int64_t seconds) {
+bool system_local_tm(int64_t seconds, std::tm& out) {
   const __time64_t t = static_cast<__time64_t>(seconds);
-  struct tm tm {};
-  if (::_localtime64_s(&tm, &t) != 0) return std::nullopt;
-  return fields_of_tm(tm);
+  return ::_localtime64_s(&out, &t) == 0;
 }
 
-std::optional<int64_t> seconds_from_local(const local_fields& f) {
-  std::optional<std::tm> tm = tm_of_fields(f);
-  if (!tm) return std::nullopt;
-  const __time64_t t = ::_mktime64(&*tm);
+std::optional<int64_t> system_mktime(std::tm& tm) {
+  const __time64_t t = ::_mktime64(&tm);
   if (t == static_cast<__time64_t>(-1)) return std::nullopt;
   return static_cast<int64_t>(t);
 }
