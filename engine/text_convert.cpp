@@ -1,5 +1,7 @@
 #include "engine/text_convert.h"
 
+#include <algorithm>
+#include <iterator>
 #include <string_view>
 #include <utility>
 
@@ -220,27 +222,20 @@ std::wstring latin_to_entities(const build_settings& settings, std::wstring_view
 }
 
 std::wstring typographic_entities(std::wstring_view text) {
+  constexpr std::pair<wchar_t, std::wstring_view> entities[] = {{wchar_t(0x20AC), L"&euro;"sv},
+                                                                {wchar_t(0x2019), L"&rsquo;"sv},
+                                                                {wchar_t(0x2018), L"&lsquo;"sv},
+                                                                {wchar_t(0x201C), L"&ldquo;"sv},
+                                                                {wchar_t(0x201D), L"&rdquo;"sv}};
   std::wstring out;
   out.reserve(text.size());
   for (const wchar_t c : text) {
-    switch (c) {
-      case 0x20AC:
-        out += L"&euro;"sv;
-        break;
-      case 0x2019:
-        out += L"&rsquo;"sv;
-        break;
-      case 0x2018:
-        out += L"&lsquo;"sv;
-        break;
-      case 0x201C:
-        out += L"&ldquo;"sv;
-        break;
-      case 0x201D:
-        out += L"&rdquo;"sv;
-        break;
-      default:
-        out.push_back(c);
+    const auto* found = std::find_if(std::begin(entities), std::end(entities),
+                                     [c](const auto& entry) { return entry.first == c; });
+    if (found != std::end(entities)) {
+      out += found->second;
+    } else {
+      out.push_back(c);
     }
   }
   return out;
