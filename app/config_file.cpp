@@ -21,7 +21,7 @@ constexpr std::array<const wchar_t*, 5> kTitles = {L"QUALIFIED", L"DEFAULT", L"F
 
 constexpr const wchar_t* kNotDefined = L"NOT DEFINED";
 
-#ifdef _WIN32
+// Written with backslashes; program_file_name() gives them the native separator.
 constexpr const wchar_t* kDefaultScript = L"Scripts\\blue_white_border.txt";
 constexpr const wchar_t* kDefaultLeftFrame = L"Scripts\\left_frame.txt";
 constexpr const wchar_t* kDefaultRightFrame = L"Scripts\\right_frame.txt";
@@ -29,15 +29,6 @@ constexpr const wchar_t* kDefaultFrameset = L"Scripts\\frameset.txt";
 constexpr const wchar_t* kDefaultScriptsList =
     L"Scripts\\blue_white_border.txt|Scripts\\tan.txt|Scripts\\pale_grey.txt|"
     L"Scripts\\div_recursive.txt|Scripts\\tan (with div, file matches).tabulon";
-#else
-constexpr const wchar_t* kDefaultScript = L"Scripts/blue_white_border.txt";
-constexpr const wchar_t* kDefaultLeftFrame = L"Scripts/left_frame.txt";
-constexpr const wchar_t* kDefaultRightFrame = L"Scripts/right_frame.txt";
-constexpr const wchar_t* kDefaultFrameset = L"Scripts/frameset.txt";
-constexpr const wchar_t* kDefaultScriptsList =
-    L"Scripts/blue_white_border.txt|Scripts/tan.txt|Scripts/pale_grey.txt|"
-    L"Scripts/div_recursive.txt|Scripts/tan (with div, file matches).tabulon";
-#endif
 
 // Names of program files in a configuration may have been written on Windows;
 // on POSIX their backslashes are folder separators.
@@ -49,13 +40,11 @@ std::wstring program_file_name(const std::wstring& name) {
 // a directory on the program's own drive loses its drive letter and colon.
 std::wstring current_directory_for_path(const config_context& context) {
   std::wstring dir = context.current_directory;
-#ifdef _WIN32
   const std::wstring& program = context.program_folder;
-  if (dir.size() >= 2 && program.size() >= 2 && dir[1] == L':' && program[1] == L':' &&
-      upper_ascii(dir[0]) == upper_ascii(program[0])) {
+  if (native_path_style().has_drives && dir.size() >= 2 && program.size() >= 2 && dir[1] == L':' &&
+      program[1] == L':' && upper_ascii(dir[0]) == upper_ascii(program[0])) {
     dir.erase(0, 2);
   }
-#endif
   return dir;
 }
 
@@ -199,9 +188,12 @@ config_status read_configuration(build_settings& s, ini_store& store, const std:
   s.multi_recurse_title = title_from_keyword(text(L"multi_recurse_title", L"FOLDER"));
   s.recurse_link_folders_to_default_filename =
       flag(L"recurse_link_folders_to_default_filename", true);
-  s.left_frame_file = program_file_name(text(L"left_frame_file", kDefaultLeftFrame));
-  s.right_frame_file = program_file_name(text(L"right_frame_file", kDefaultRightFrame));
-  s.frameset_file = program_file_name(text(L"frameset_file", kDefaultFrameset));
+  s.left_frame_file =
+      program_file_name(text(L"left_frame_file", program_file_name(kDefaultLeftFrame).c_str()));
+  s.right_frame_file =
+      program_file_name(text(L"right_frame_file", program_file_name(kDefaultRightFrame).c_str()));
+  s.frameset_file =
+      program_file_name(text(L"frameset_file", program_file_name(kDefaultFrameset).c_str()));
   s.skip_files = text(L"skip_files", L"");
   s.included_folders_delimited = text(L"included_folders_delimited", L"");
   s.included_folders = text(L"included_folders", L"");
@@ -246,8 +238,10 @@ config_status read_configuration(build_settings& s, ini_store& store, const std:
   s.supress_parent_link = flag(L"supress_parent_link", true);
   s.suppress_extensions = flag(L"suppress_extensions", false);
   s.full_pathname_links = flag(L"full_pathname_links", false);
-  s.custom_html_filename = program_file_name(text(L"custom_html_filename", kDefaultScript));
-  s.scripts_list = program_file_name(text(L"scripts_list", kDefaultScriptsList));
+  s.custom_html_filename =
+      program_file_name(text(L"custom_html_filename", program_file_name(kDefaultScript).c_str()));
+  s.scripts_list =
+      program_file_name(text(L"scripts_list", program_file_name(kDefaultScriptsList).c_str()));
   s.skipped_folders_list = text(L"skipped_folders_list", L"");
   s.files_include_list = text(L"files_include_list", L"");
   s.files_exclude_list = text(L"files_exclude_list", L"");

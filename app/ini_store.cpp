@@ -3,12 +3,10 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
-#include <filesystem>
-#include <random>
-#include <system_error>
 
 #include "base/text_file.h"
 #include "base/wide_string.h"
+#include "platform/safe_save.h"
 
 namespace tabulon {
 
@@ -19,22 +17,6 @@ namespace {
 uint32_t utf16_weight(wchar_t c) {
   const auto v = static_cast<uint32_t>(c);
   return v > 0xFFFF ? 0xD800 + ((v - 0x10000) >> 10) : v;
-}
-
-std::filesystem::path fs_path(const std::wstring& file) {
-#ifdef _WIN32
-  return std::filesystem::path(file);
-#else
-  return std::filesystem::path(to_native(file));
-#endif
-}
-
-std::wstring wide_path(const std::filesystem::path& p) {
-#ifdef _WIN32
-  return p.wstring();
-#else
-  return from_native(p.string());
-#endif
 }
 
 std::wstring errno_text(int err) {
@@ -195,43 +177,12 @@ bool ini_store::save(const std::wstring& file, std::wstring* error) const {
     if (error) *error = L"no file name";
     return false;
   }
-  // Written beside the target and renamed over it, so an interrupted save never
-  // leaves a truncated configuration behind. A link is followed, so the file it
-  // names is replaced and the link stays; the file keeps its permissions.
-  std::error_code ec;
-  std::filesystem::path real = fs_path(target);
-  if (std::filesystem::is_symlink(real, ec)) {
-    const auto resolved = std::filesystem::canonical(real, ec);
-    if (!ec) real = resolved;
-  }
-  std::random_device seed;
-  std::filesystem::path temp = real;
-  temp += ".tmp" + std::to_string(seed() % 1000000);
-  {
-    text_file out(true);
-    errno = 0;
-    if (out.open(wide_path(temp), text_write, text_utf8) != text_ok) {
-      if (error) *error = errno_text(errno);
-      return false;
-    }
-    const int written = out.write_text(to_text());
-    if (out.close() != text_ok || written != text_ok) {
-      std::filesystem::remove(temp, ec);
-      if (error) *error = L"write failed";
-      return false;
-    }
-  }
-  const auto old_status = std::filesystem::status(real, ec);
-  if (!ec && std::filesystem::is_regular_file(old_status)) {
-    std::filesystem::permissions(temp, old_status.permissions(), ec);
-  }
-  std::filesystem::rename(temp, real, ec);
-  if (ec) {
-    if (error) *error = utf8_to_wide(ec.message());
-    std::filesystem::remove(temp, ec);
-    return false;
-  }
-  return true;
+  // An interrupted save must never leave a truncated configuration behind.
+  const status saved = save_through_temporary(target, [this](const std::wstring& temporary) {
+    return write_whole_file(temporary, to_text(), text_utf8, true);
+  });
+  if (!saved && error) *error = saved.action() == L"write" ? L"write failed" : saved.reason();
+  return saved.ok();
 }
 
 }  // namespace tabulon

@@ -5,6 +5,7 @@
 
 #include "base/wide_string.h"
 #include "engine/framed_site.h"
+#include "platform/native_path.h"
 #include "platform/path_rules.h"
 
 namespace tabulon {
@@ -15,7 +16,7 @@ namespace {
 status find_frameset_script(const std::wstring& name, const std::wstring& program_folder) {
   const std::wstring frameset = resolve_in_program_folder(name, program_folder);
   std::error_code error;
-  if (std::filesystem::is_regular_file(to_native(frameset), error)) return status();
+  if (std::filesystem::is_regular_file(to_fs_path(frameset), error)) return status();
   const std::wstring reason =
       error ? utf8_to_wide(error.message()) : std::wstring(L"it is not a file");
   return status::error(L"read the frameset script", frameset, L"", reason);

@@ -1,10 +1,12 @@
 #include "base/text_file.h"
 
+#include <cerrno>
 #include <filesystem>
 #include <system_error>
 
 #include "base/wide_string.h"
 #include "platform/file_open.h"
+#include "platform/native_path.h"
 
 namespace tabulon {
 
@@ -163,7 +165,7 @@ bool read_whole_file(std::wstring_view file_path, std::wstring& text, int encodi
   if (detected) *detected = file.encoding;
   // One allocation up front: a file never has more characters than bytes.
   std::error_code ec;
-  const auto bytes = std::filesystem::file_size(to_native(file_path), ec);
+  const auto bytes = std::filesystem::file_size(to_fs_path(file_path), ec);
   if (!ec && bytes < (uintmax_t{1} << 32)) text.reserve(static_cast<size_t>(bytes));
   std::wstring line;
   bool first = true;
@@ -187,6 +189,20 @@ bool read_whole_file_utf8_default(std::wstring_view file_path, std::wstring& tex
     if (c >= 0xDC80 && c <= 0xDCFF) return true;
   text.swap(utf8);
   return true;
+}
+
+status write_whole_file(const std::wstring& path, std::wstring_view text, int encoding_and_options,
+                        bool write_utf8_bom) {
+  text_file file(write_utf8_bom);
+  errno = 0;
+  if (file.open(path, text_write, encoding_and_options) != text_ok) {
+    return status::from_errno(L"open", path, L"for writing", errno);
+  }
+  errno = 0;
+  const bool written = file.write_text(text) == text_ok;
+  // close() flushes: a full disk may show only there.
+  if (file.close() != text_ok || !written) return status::from_errno(L"write", path, L"", errno);
+  return {};
 }
 
 }  // namespace tabulon

@@ -3,8 +3,9 @@
 // these. open() picks the reader or writer for the file's encoding; in memory
 // text is wide, on disk it is ANSI (Windows-1252), UTF-8, UTF-16LE or UTF-16BE.
 //
-// Results of the file functions: 0 success, -1 end of file, -2 an
-// operating-system error (the file cannot be opened, read or written).
+// Results of the text_file members: 0 success, -1 end of file, -2 an
+// operating-system error (the file cannot be opened, read or written). The
+// whole-file writer below turns them into a status with the system's reason.
 //
 // Writing: every "\n" of the text becomes "\r\n" unless the option
 // text_keep_lf is given. The byte order mark is written before the first
@@ -22,6 +23,7 @@
 #include <string>
 #include <string_view>
 
+#include "base/status.h"
 #include "base/text_file_reader.h"
 #include "base/text_file_writer.h"
 
@@ -106,5 +108,12 @@ bool read_whole_file(std::wstring_view path, std::wstring& text, int encoding, i
 // UTF-8 when its bytes are valid UTF-8, and as ANSI otherwise. For files that
 // editors on Linux save as plain UTF-8: configuration and language files.
 bool read_whole_file_utf8_default(std::wstring_view path, std::wstring& text);
+
+// Writes `text` as the whole file at `path` (created or emptied), in the
+// encoding and options of text_file::open, with a UTF-8 mark when
+// `write_utf8_bom` is set. Ok, or why the file could not be opened or written
+// (`cannot open "x" for writing: Permission denied`).
+status write_whole_file(const std::wstring& path, std::wstring_view text, int encoding_and_options,
+                        bool write_utf8_bom = false);
 
 }  // namespace tabulon

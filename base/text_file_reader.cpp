@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "base/wide_string.h"
 #include "platform/ansi_code_page.h"
 
 namespace tabulon {
@@ -10,66 +11,6 @@ namespace {
 
 constexpr size_t kDefaultBuffer = 4096;
 constexpr int kReplacement = 0xFFFD;
-
-// Length of the valid UTF-8 sequence at `p` (at most `n` bytes available) and
-// its code point; 0 when the bytes there are not a valid sequence.
-int decode_utf8(const unsigned char* p, size_t n, char32_t& cp) {
-  const unsigned char c = p[0];
-  if (c < 0x80) {
-    cp = c;
-    return 1;
-  }
-  int len = 0;
-  char32_t min = 0;
-  if (c >= 0xC2 && c <= 0xDF) {
-    len = 2, cp = c & 0x1F, min = 0x80;
-  } else if (c >= 0xE0 && c <= 0xEF) {
-    len = 3, cp = c & 0x0F, min = 0x800;
-  } else if (c >= 0xF0 && c <= 0xF4) {
-    len = 4, cp = c & 0x07, min = 0x10000;
-  } else {
-    return 0;
-  }
-  if (static_cast<size_t>(len) > n) return 0;
-  for (int k = 1; k < len; ++k) {
-    if ((p[k] & 0xC0) != 0x80) return 0;
-    cp = (cp << 6) | (p[k] & 0x3F);
-  }
-  if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return 0;
-  return len;
-}
-
-// Appends a UTF-8 line to wide text; invalid bytes become U+DC80 + byte.
-void append_utf8(std::wstring& out, const std::string& bytes) {
-  out.reserve(out.size() + bytes.size());
-  const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
-  const size_t n = bytes.size();
-  size_t i = 0;
-  while (i < n) {
-    if (p[i] < 0x80) {
-      out.push_back(static_cast<wchar_t>(p[i++]));
-      continue;
-    }
-    char32_t cp = 0;
-    const int len = decode_utf8(p + i, n - i, cp);
-    if (len == 0) {
-      out.push_back(static_cast<wchar_t>(0xDC00 + p[i]));
-      ++i;
-    } else {
-      if constexpr (sizeof(wchar_t) == 2) {
-        if (cp >= 0x10000) {
-          cp -= 0x10000;
-          out.push_back(static_cast<wchar_t>(0xD800 + (cp >> 10)));
-          out.push_back(static_cast<wchar_t>(0xDC00 + (cp & 0x3FF)));
-          i += len;
-          continue;
-        }
-      }
-      out.push_back(static_cast<wchar_t>(cp));
-      i += len;
-    }
-  }
-}
 
 bool is_high_surrogate(int u) {
   return u >= 0xD800 && u <= 0xDBFF;
@@ -220,7 +161,7 @@ int UTF8_TextFileReader::read_char() {
   }
   pending_.clear();
   pending_pos_ = 0;
-  append_utf8(pending_, seq);
+  append_utf8_as_wide(pending_, seq);
   return pending_[pending_pos_++];
 }
 
@@ -228,7 +169,7 @@ int UTF8_TextFileReader::read_line(std::wstring& line) {
   line.clear();
   std::string bytes;
   if (!read_byte_line(bytes)) return -1;
-  append_utf8(line, bytes);
+  append_utf8_as_wide(line, bytes);
   return 0;
 }
 

@@ -258,3 +258,24 @@ TEST(ReadWholeFileUtf8Default, PlainUtf8IsUtf8AndLatin1StaysAnsi) {
 
 }  // namespace
 }  // namespace tabulon
+
+namespace tabulon {
+namespace {
+
+TEST(WriteWholeFile, WritesTheTextAndSaysWhyWhenItCannot) {
+  testing::temp_dir dir;
+  const std::wstring file = from_native((dir.path() / "out.txt").string());
+  EXPECT_TRUE(write_whole_file(file, L"a\nb", text_utf8).ok());
+  EXPECT_EQ(testing::read_bytes(dir.path() / "out.txt"), "a\r\nb");
+  EXPECT_TRUE(write_whole_file(file, L"\u00e9", text_utf8 | text_keep_lf, true).ok());
+  EXPECT_EQ(testing::read_bytes(dir.path() / "out.txt"), "\xEF\xBB\xBF\xC3\xA9");
+
+  const std::wstring missing = from_native((dir.path() / "no" / "out.txt").string());
+  const status failed = write_whole_file(missing, L"x", text_utf8);
+  EXPECT_FALSE(failed.ok());
+  EXPECT_EQ(failed.message(),
+            L"cannot open \"" + missing + L"\" for writing: No such file or directory");
+}
+
+}  // namespace
+}  // namespace tabulon

@@ -24,7 +24,12 @@ void append_code_point(std::wstring& out, char32_t cp) {
 
 std::wstring utf8_to_wide(std::string_view bytes) {
   std::wstring out;
-  out.reserve(bytes.size());
+  append_utf8_as_wide(out, bytes);
+  return out;
+}
+
+void append_utf8_as_wide(std::wstring& out, std::string_view bytes) {
+  out.reserve(out.size() + bytes.size());
   size_t i = 0;
   const size_t n = bytes.size();
   while (i < n) {
@@ -63,7 +68,6 @@ std::wstring utf8_to_wide(std::string_view bytes) {
       ++i;
     }
   }
-  return out;
 }
 
 std::string wide_to_utf8(std::wstring_view text) {

@@ -15,6 +15,8 @@ namespace tabulon {
 
 // Decodes UTF-8 bytes, escaping every byte of an invalid sequence as U+DC80+byte.
 std::wstring utf8_to_wide(std::string_view bytes);
+// The same, appended to `out` (the text file reader decodes line by line).
+void append_utf8_as_wide(std::wstring& out, std::string_view bytes);
 
 // Encodes wide text as UTF-8. U+DC80..U+DCFF become the single byte they escape;
 // other lone surrogates become U+FFFD.

@@ -40,3 +40,20 @@ TEST(WideString, AtoiTakesLeadingDigits) {
 
 }  // namespace
 }  // namespace tabulon
+
+namespace tabulon {
+namespace {
+
+TEST(WideStringAppendUtf8, AddsToTheTextWithTheSameDecodingAsUtf8ToWide) {
+  std::wstring text = L"kept ";
+  append_utf8_as_wide(text, "caf\xC3\xA9 \xFF\xF0\x9F\x98\x80");
+  EXPECT_EQ(text, L"kept " + utf8_to_wide("caf\xC3\xA9 \xFF\xF0\x9F\x98\x80"));
+  EXPECT_EQ(text.substr(5, 6), L"caf\u00e9 " + std::wstring(1, wchar_t(0xDCFF)));
+  // A sequence cut off at the end of the bytes escapes each of its bytes.
+  std::wstring cut;
+  append_utf8_as_wide(cut, "\xE6\x97");
+  EXPECT_EQ(cut, std::wstring({wchar_t(0xDCE6), wchar_t(0xDC97)}));
+}
+
+}  // namespace
+}  // namespace tabulon

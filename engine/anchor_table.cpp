@@ -119,7 +119,7 @@ anchor_table_result build_anchor_table(const anchor_table_request& rq) {
 
   if (!anchor_table_wanted(s, recorded)) {
     if (progress) {
-      progress->phase = 2;
+      progress->phase = phase_writing_rows;
       notify(*progress);
     }
     return result;
@@ -127,7 +127,7 @@ anchor_table_result build_anchor_table(const anchor_table_request& rq) {
   if (progress) {
     progress->rows_done = 0;
     progress->rows_total = static_cast<int32_t>(recorded);
-    progress->phase = 3;
+    progress->phase = phase_anchor_table;
     notify(*progress);
   }
 
@@ -230,7 +230,7 @@ anchor_table_result build_anchor_table(const anchor_table_request& rq) {
 
   if (progress) {
     notify(*progress);
-    progress->phase = 0;
+    progress->phase = phase_page_done;
     result.cancelled = progress->cancelled;
   }
   return result;

@@ -6,15 +6,12 @@
 #include <vector>
 
 #include "base/wide_string.h"
+#include "tests/support/count_of.h"
 
 namespace tabulon {
 namespace {
 
-size_t count_of(const std::wstring& text, std::wstring_view what) {
-  size_t n = 0;
-  for (size_t at = text.find(what); at != std::wstring::npos; at = text.find(what, at + 1)) ++n;
-  return n;
-}
+using testing::count_of;
 
 // Settings under which a grouped listing gets its anchor table.
 build_settings grouped_settings() {

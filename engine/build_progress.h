@@ -4,20 +4,37 @@
 // a test, the command line) owns it; the engine only reads and updates the
 // fields and calls the callback. The engine never prints.
 
+#include <atomic>
 #include <cstdint>
 #include <functional>
 #include <string>
 
 namespace tabulon {
 
+// What the build is doing, for the progress texts and the bar. Every change
+// of phase is followed by a notification.
+enum build_phase : int32_t {
+  // Nothing under way: a page is finished (or abandoned) and the next not begun.
+  phase_page_done = 0,
+  // The scan has found the page's files; `current_folder` names the folder.
+  phase_files_found = 1,
+  // Rows of the page are written; `rows_done` of `rows_total`.
+  phase_writing_rows = 2,
+  // The anchor table is built; `rows_done` of `rows_total` folders.
+  phase_anchor_table = 3,
+  // The file table is arranged into columns.
+  phase_arranging_columns = 5,
+};
+
 struct build_progress {
   int32_t pages = 0;       // +1 when a page is begun and when the one-page scan enters a folder
   int32_t rows_done = 0;   // rows written on the current page
   int32_t rows_total = 0;  // files found for the current page (+1 per file taken by the scan)
-  int32_t step = 0;        // secondary count shown during phase 5
+  int32_t step = 0;        // secondary count shown while arranging columns
   int32_t steps = 0;
-  int32_t phase = 0;       // 1 files found, 5 secondary step, 2 writing rows, 4 and 0 page finished
-  bool cancelled = false;  // set by the observer; the engine stops at its next check
+  build_phase phase = phase_page_done;
+  // Set by the observer, from any thread; the engine stops at its next check.
+  std::atomic<bool> cancelled{false};
   std::wstring current_folder;                    // the folder being worked on
   int32_t interval = 0;                           // rows between two notifications while writing
   int32_t notify = 0;                             // notifications are sent only when non-zero

@@ -9,16 +9,15 @@
 #include "engine/placeholder_names.h"
 #include "engine/script_loader.h"
 #include "engine/text_convert.h"
+#include "platform/native_path.h"
 #include "platform/path_rules.h"
 
 namespace tabulon {
 
 namespace {
 
-constexpr wchar_t kSeparator = native_path_style().separator;
-
 bool is_separator(wchar_t c) {
-  return c == L'\\' || c == kSeparator;
+  return c == L'\\' || c == kPathSeparator;
 }
 
 // Replaces every `from` by `to`, starting at `from_pos`.
@@ -94,26 +93,7 @@ std::wstring frameset_title(const build_settings& s) {
     default:
       break;
   }
-  std::wstring safe;
-  for (wchar_t c : t) {
-    switch (c) {
-      case L'&':
-        safe += L"&amp;";
-        break;
-      case L'<':
-        safe += L"&lt;";
-        break;
-      case L'>':
-        safe += L"&gt;";
-        break;
-      case L'"':
-        safe += L"&quot;";
-        break;
-      default:
-        safe += c;
-    }
-  }
-  return safe;
+  return escape_markup(t);
 }
 
 // The frameset page is single-byte text whatever `charset` says: characters
@@ -226,7 +206,7 @@ int framed_site_build(html_generator& gen, build_progress* progress, std::wstrin
     return 0;
   }
   std::wstring frameset_path = s.path;
-  if (!is_separator(frameset_path.back())) frameset_path += kSeparator;
+  if (!is_separator(frameset_path.back())) frameset_path += kPathSeparator;
   frameset_path += s.output_filename;
 
   std::wstring text;
@@ -299,7 +279,7 @@ int framed_site_build(html_generator& gen, build_progress* progress, std::wstrin
   s.output_filename = sources.right;
   s.frame_list_pass = 1;
   s.recursion_root = s.path;
-  gen.framed_page = true;
+  gen.assembly.framed_page = true;
   // Every build starts with a fresh cancel flag, so a cancel during the left
   // pass has to stop the right pass here.
   if (!(progress && progress->cancelled)) total += gen.build(progress);
@@ -311,7 +291,7 @@ int framed_site_build(html_generator& gen, build_progress* progress, std::wstrin
   s.frame_list_pass = 0;
   s.multi_recurse_skip_root = 0;
   gen.last_output_path = frameset_path;
-  gen.framed_page = false;
+  gen.assembly.framed_page = false;
   restore_forced();
   gen.pages_written = total;
   return total;

@@ -110,7 +110,7 @@ TEST(FramedSiteBuild, WritesAllPagesAndLeavesTheDescribedState) {
   EXPECT_TRUE(f.s.recursion_root.empty());
   EXPECT_EQ(f.s.frame_list_pass, 0);
   EXPECT_EQ(f.s.root_link, 0);
-  EXPECT_FALSE(gen.framed_page);
+  EXPECT_FALSE(gen.assembly.framed_page);
   // The forced folder tables and parent links are put back.
   EXPECT_EQ(f.s.include_subfolders, 0);
   EXPECT_EQ(f.s.supress_parent_link, 1);
@@ -194,7 +194,7 @@ TEST(FramedSiteBuild, CancelDuringTheLeftPassSkipsTheRightPass) {
   EXPECT_TRUE(progress.cancelled);
   EXPECT_FALSE(std::filesystem::exists(f.tree() / "a" / "main.html"));
   EXPECT_EQ(f.s.output_filename, L"main.html");
-  EXPECT_FALSE(gen.framed_page);
+  EXPECT_FALSE(gen.assembly.framed_page);
 }
 
 TEST(FramedSiteBuild, CharactersBeyondLatin1BecomeReferences) {

@@ -70,7 +70,7 @@ int html_generator::build(build_progress* observer) {
   }
   const std::wstring kept_link_target = s.folder_link_target;
   folder_link_file = s.recurse_link_folders_to_default_filename ? s.output_filename : L"";
-  if (s.multi_recurse_skip_root) skip_next_page = true;
+  if (s.multi_recurse_skip_root) assembly.skip_next_page = true;
 
   const std::wstring kept_title = s.title;
   const std::wstring root = s.path;
@@ -84,7 +84,7 @@ int html_generator::build(build_progress* observer) {
   s.include_subfolders = kept_include_subfolders;
   s.supress_parent_link = kept_supress_parent_link;
   folder_link_file.clear();
-  skip_next_page = false;
+  assembly.skip_next_page = false;
   s.path = kept_path;
   return pages_written;
 }
@@ -128,18 +128,18 @@ void html_generator::walk_branch(int& depth) {
   for (const folder_identity& id : walk_path_)
     if (id == here.identity()) return;
 
-  page_dir = &here;
-  page_dir_path = folder;
+  assembly.page_dir = &here;
+  assembly.page_dir_path = folder;
   write_page(folder);
-  page_dir = nullptr;
-  page_dir_path.clear();
+  assembly.page_dir = nullptr;
+  assembly.page_dir_path.clear();
   if (progress && progress->cancelled) return;
   walk_path_.push_back(here.identity());
 
   // The page's folder table has usually read this folder already.
   std::vector<std::wstring> children;
-  if (subfolders_of == folder) {
-    children.swap(subfolders);
+  if (assembly.subfolders_of == folder) {
+    children.swap(assembly.subfolders);
   } else {
     for (const dir_item& item : here.read_entries()) {
       if (!item.is_folder || starts_with(item.name, L".")) continue;
@@ -148,7 +148,7 @@ void html_generator::walk_branch(int& depth) {
         children.emplace_back(item.name);
     }
   }
-  subfolders_of.clear();
+  assembly.subfolders_of.clear();
 
   const std::wstring root = start_folder;
   for (const std::wstring& name : children) {

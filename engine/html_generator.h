@@ -19,14 +19,13 @@
 // the folder being worked on is passed explicitly.
 
 #include <cstdint>
-#include <filesystem>
 #include <string>
 #include <vector>
 
 #include "base/build_settings.h"
 #include "base/status.h"
 #include "engine/build_progress.h"
-#include "engine/date_format.h"
+#include "engine/page_assembly.h"
 #include "engine/scan_context.h"
 #include "platform/dir_enum.h"
 
@@ -79,33 +78,9 @@ class html_generator {
   bool one_per_folder = false;    // recursive, one file per folder
   std::wstring start_folder;      // `path` when the build started
 
-  std::wstring page_text;      // the page being assembled (its unfinished part)
-  date_cell_cache date_cells;  // date and time cells of file rows, across pages
-
-  // The subfolders that the last page's folder table found enterable (before
-  // the skip filter), so the per-folder walk need not read the folder again.
-  std::wstring subfolders_of;
-  std::vector<std::wstring> subfolders;
-
-  // The per-folder walk's open folder of the page being written (null
-  // otherwise), so that the folder table need not open it again.
-  const open_folder* page_dir = nullptr;
-  std::wstring page_dir_path;
-
-  // The build's script as last read, so that pages need not read and parse
-  // the same file again (engine/page_summary.cpp decides when it may be used).
-  struct script_cache {
-    bool usable = false;
-    std::wstring name;
-    std::filesystem::file_time_type stamp{};
-    uintmax_t size = 0;
-    script_template script;
-  };
-  script_cache cached_script;
-
-  // One-shot flags read and cleared by write_page.
-  bool skip_next_page = false;  // write no page for the next folder
-  bool framed_page = false;     // frame page: no subfolder scan, written even when empty
+  // The state of the page being assembled, its caches and one-shot flags;
+  // page assembly (engine/page_*.cpp) reads and clears it.
+  page_assembly assembly;
 
  private:
   void walk_branch(int& depth);

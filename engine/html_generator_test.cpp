@@ -155,3 +155,34 @@ TEST(HtmlGenerator, EveryPageSeesTheScriptAsItIsOnDisk) {
 
 }  // namespace
 }  // namespace tabulon
+
+namespace tabulon {
+namespace {
+
+TEST(HtmlGeneratorAssembly, OneShotStateIsSpentAndTheBufferEmptyAfterABuild) {
+  testing::temp_dir dir;
+  dir.write("a.txt", "x");
+  dir.write("sub/b.txt", "x");
+  build_settings s = per_folder_settings(dir.path());
+  s.multi_recurse_skip_root = 1;
+
+  html_generator generator(s);
+  // Only the subfolder gets a page: the skip was meant for the root alone.
+  EXPECT_EQ(generator.build_from_root(nullptr), 1);
+  ASSERT_EQ(generator.written_files.size(), 1u);
+  EXPECT_EQ(generator.written_files[0], s.path + L"/sub/index.html");
+  const page_assembly& assembly = generator.assembly;
+  EXPECT_FALSE(assembly.skip_next_page);
+  EXPECT_FALSE(assembly.framed_page);
+  EXPECT_EQ(assembly.page_dir, nullptr);
+  EXPECT_TRUE(assembly.page_dir_path.empty());
+  EXPECT_TRUE(assembly.page_text.empty());
+  EXPECT_TRUE(assembly.subfolders_of.empty());
+
+  // A second build on the same generator writes the same page again.
+  EXPECT_EQ(generator.build_from_root(nullptr), 1);
+  EXPECT_EQ(generator.written_files.back(), s.path + L"/sub/index.html");
+}
+
+}  // namespace
+}  // namespace tabulon

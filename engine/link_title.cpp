@@ -3,16 +3,11 @@
 #include "base/text_file.h"
 #include "base/wide_string.h"
 #include "engine/text_convert.h"
+#include "platform/native_path.h"
 
 namespace tabulon {
 
 namespace {
-
-#ifdef _WIN32
-constexpr wchar_t kSeparator = L'\\';
-#else
-constexpr wchar_t kSeparator = L'/';
-#endif
 
 constexpr std::wstring_view kOpenTag = L"<TITLE>";
 constexpr std::wstring_view kCloseTag = L"</TITLE>";
@@ -91,9 +86,9 @@ title_search scan_title(const std::wstring& path, std::wstring& title) {
 std::wstring read_link_title(const build_settings& settings, std::wstring_view folder,
                              std::wstring_view name) {
   if (!names_html_file(name)) return std::wstring(name);
-  std::wstring path(folder);
-  if (path.empty() || path.back() != kSeparator) path.push_back(kSeparator);
-  path += name;
+  // A page folder is never empty; an empty one still reads as the root.
+  const std::wstring path =
+      join_path(folder.empty() ? std::wstring_view(&kPathSeparator, 1) : folder, name);
 
   std::wstring title;
   const title_search found = scan_title(path, title);

@@ -40,7 +40,7 @@ void replace(std::wstring& text, std::wstring_view from, std::wstring_view to) {
 class file_table_writer {
  public:
   file_table_writer(page_state& page, entry_list& list)
-      : page_(page), s_(page.s), t_(page.gen.page_text), list_(list) {}
+      : page_(page), s_(page.s), t_(page.gen.assembly.page_text), list_(list) {}
 
   bool write();
 
@@ -262,7 +262,7 @@ void file_table_writer::write_row_cells(size_t index, bool r, int32_t m) {
   if (s_.include_date) {
     open_right_cell(sec::date_td, sec::date_td2);
     // The time cell's attributes were given to the cache by write().
-    page_.gen.date_cells.append(t_, s_, e.modified_time, r ? 1 : 0);
+    page_.gen.assembly.date_cells.append(t_, s_, e.modified_time, r ? 1 : 0);
     t_ += L"</td>"sv;
   }
 }
@@ -449,7 +449,7 @@ bool file_table_writer::write() {
 
   build_progress* progress = page_.gen.progress;
   if (progress) {
-    progress->phase = 2;
+    progress->phase = phase_writing_rows;
     progress->rows_done = 0;
   }
 
@@ -462,7 +462,8 @@ bool file_table_writer::write() {
       const std::wstring& own = sec_text(second ? sec::time_td2 : sec::time_td);
       return !own.empty() ? own : sec_text(second ? sec::size_date_td2 : sec::size_date_td);
     };
-    page_.gen.date_cells.start(s_, s_.include_time != 0, {time_style(false), time_style(true)});
+    page_.gen.assembly.date_cells.start(s_, s_.include_time != 0,
+                                        {time_style(false), time_style(true)});
   }
 
   bool r = false;
@@ -519,7 +520,7 @@ bool file_table_writer::write() {
 bool write_file_table(page_state& page) {
   html_generator& gen = page.gen;
   build_settings& s = page.s;
-  std::wstring& t = gen.page_text;
+  std::wstring& t = gen.assembly.page_text;
   build_progress* progress = gen.progress;
 
   t += expand_page_section(page, s.script[sec::between_files_and_folders], page_section_kind::other,
@@ -533,7 +534,7 @@ bool write_file_table(page_state& page) {
   if (progress) {
     if (progress->cancelled) return false;
     progress->current_folder = page.folder;
-    progress->phase = 1;
+    progress->phase = phase_files_found;
     if (notify(*progress)) return false;
   }
 
@@ -548,13 +549,17 @@ bool write_file_table(page_state& page) {
 
   page.grouped = gen.all_in_one && s.sort_folders_first && s.show_folder_names;
   if (s.column_wise_sort) {
-    if (progress) progress->phase = 5;
+    if (progress) progress->phase = phase_arranging_columns;
     const file_table_arrangement arranged =
         arrange_file_table(list, s.file_columns2, page.grouped, progress);
     if (arranged.cancelled) return false;
     s.file_columns2 = arranged.columns;
   }
 
+  return write_file_rows(page, list);
+}
+
+bool write_file_rows(page_state& page, entry_list& list) {
   if (list.empty()) return true;
   file_table_writer writer(page, list);
   return writer.write();

@@ -29,24 +29,24 @@ void gather_folder_entries(page_state& page, entry_list& list) {
   const entry_folder_ref here = make_entry_folder(page.folder);
 
   entry_list folders;
-  gen.subfolders_of.clear();
-  gen.subfolders.clear();
-  if (s.include_subfolders && !gen.framed_page) {
+  gen.assembly.subfolders_of.clear();
+  gen.assembly.subfolders.clear();
+  if (s.include_subfolders && !gen.assembly.framed_page) {
     open_folder own;
     const open_folder* dir = nullptr;
-    if (gen.page_dir && gen.page_dir_path == page.folder)
-      dir = gen.page_dir;  // opened by the per-folder walk
+    if (gen.assembly.page_dir && gen.assembly.page_dir_path == page.folder)
+      dir = gen.assembly.page_dir;  // opened by the per-folder walk
     else if (own.open(page.folder))
       dir = &own;
     if (dir) {
-      gen.subfolders_of = page.folder;
+      gen.assembly.subfolders_of = page.folder;
       dir_listing items = dir->read_entries();
       for (const dir_item& item : items) {
         if (!item.is_folder || starts_with(item.name, L".")) continue;
         const std::wstring child = join_path(page.folder, item.name);
         open_folder probe;
         if (!probe.open_child(*dir, item.name, child)) continue;
-        gen.subfolders.emplace_back(item.name);
+        gen.assembly.subfolders.emplace_back(item.name);
         if (gen.folder_is_skipped(child)) continue;
         auto entry = make_file_entry(item.name, here);
         if (s.use_html_titles_for_links)
@@ -85,7 +85,7 @@ std::wstring folder_link_base(const page_state& page) {
 
 void write_folder_table(page_state& page) {
   build_settings& s = page.s;
-  std::wstring& t = page.gen.page_text;
+  std::wstring& t = page.gen.assembly.page_text;
 
   entry_list list;
   gather_folder_entries(page, list);

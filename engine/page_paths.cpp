@@ -20,21 +20,6 @@ size_t separator_count(std::wstring_view path) {
 
 }  // namespace
 
-bool is_filesystem_root(std::wstring_view path) {
-#ifdef _WIN32
-  return path.size() == 3 && path[1] == L':' && path[2] == L'\\';
-#else
-  return path == L"/";
-#endif
-}
-
-std::wstring join_path(std::wstring_view folder, std::wstring_view name) {
-  std::wstring result(folder);
-  if (!result.empty() && result.back() != kPathSeparator) result += kPathSeparator;
-  result += name;
-  return result;
-}
-
 std::wstring folder_own_name(std::wstring_view folder) {
   if (is_filesystem_root(folder)) return std::wstring(folder);
   folder = without_trailing_separator(folder);

@@ -1,25 +1,17 @@
 #pragma once
 // The path forms page assembly and the build driver derive from a folder's
-// full path: joining, the folder's own name, its path below the build root,
+// full path: the folder's own name, its path below the build root,
 // and the "../" prefix that leads from a page back to the root.
 //
-// Paths use the platform separator ("/" on POSIX, where a rule that turns
-// "\" into "/" changes nothing). None of these functions fail.
+// Paths use the platform separator (platform/native_path.h, which also
+// joins them). None of these functions fail.
 
 #include <string>
 #include <string_view>
 
+#include "platform/native_path.h"
+
 namespace tabulon {
-
-inline constexpr wchar_t kPathSeparator =
-#ifdef _WIN32
-    L'\\';
-#else
-    L'/';
-#endif
-
-// `folder` and `name` with one separator between them.
-std::wstring join_path(std::wstring_view folder, std::wstring_view name);
 
 // The folder's own name: the text after its last separator (a trailing
 // separator is ignored). A file-system root keeps its whole path.
@@ -32,9 +24,6 @@ std::wstring relative_to_root(std::wstring_view folder, std::wstring_view root);
 // "../" once for every level `folder` lies below `root`; empty for the root
 // itself, for a folder not below it, and when no root is set.
 std::wstring root_prefix_of(std::wstring_view folder, std::wstring_view root);
-
-// True when `path` names a file-system root ("/", or "C:\" on Windows).
-bool is_filesystem_root(std::wstring_view path);
 
 // The page file of `folder`: `output_filename` inside it when the name holds
 // no separator; otherwise the name itself, taken relative to the program

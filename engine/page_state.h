@@ -49,7 +49,7 @@ struct page_state {
   std::vector<recorded_folder> recorded;  // subsection rows, for the anchor table
   page_output out;                        // finished parts of the page, encoded
 
-  // Moves `gen.page_text` into `out` (the page is never held whole as wide text).
+  // Moves `gen.assembly.page_text` into `out` (the page is never held whole as wide text).
   void flush_text();
   bool cancelled() const { return gen.progress && gen.progress->cancelled; }
 };
@@ -60,12 +60,15 @@ struct page_state {
 std::wstring expand_page_section(page_state& page, std::wstring_view text, page_section_kind kind,
                                  int32_t columns, bool include_files);
 
-// The pieces of a page, in writing order. Each appends to gen.page_text.
+// The pieces of a page, in writing order. Each appends to gen.assembly.page_text.
 void compute_page_values(page_state& page);
 void write_head(page_state& page);
 void write_folder_table(page_state& page);  // with /BEFORE_ANCHORS and the anchor marker
 // Scans, sorts and writes the file table; false when the page was cancelled.
 bool write_file_table(page_state& page);
+// The file table of `list`, already scanned, sorted and arranged in columns:
+// the part of write_file_table that needs no folder. False when cancelled.
+bool write_file_rows(page_state& page, entry_list& list);
 void write_page_end(page_state& page);
 
 // The section text of `id`, shortcut.

@@ -24,10 +24,10 @@ namespace {
 // random colours is read anew each time; any other is read once per build and
 // copied from then on, for as long as its file stays the same.
 void reload_script(html_generator& gen, build_settings& s) {
-  html_generator::script_cache& cache = gen.cached_script;
+  page_assembly::script_cache& cache = gen.assembly.cached_script;
   const std::wstring file = resolve_in_program_folder(s.custom_html_filename, s.program_folder);
   std::error_code error;
-  const std::filesystem::path native = to_native(file);
+  const std::filesystem::path native = to_fs_path(file);
   const auto stamp = std::filesystem::last_write_time(native, error);
   const auto size = error ? 0 : std::filesystem::file_size(native, error);
   const bool readable = !error && !s.custom_html_filename.empty();
@@ -86,19 +86,19 @@ void prepare_page(page_state& page) {
     s.folder_link_target = gen.folder_link_file;
   }
   rebuild_pattern_lists(gen.scan);
-  gen.page_text.clear();
+  gen.assembly.page_text.clear();
 }
 
 }  // namespace
 
 void write_page_end(page_state& page) {
   build_settings& s = page.s;
-  std::wstring& t = page.gen.page_text;
+  std::wstring& t = page.gen.assembly.page_text;
   t += expand_page_section(page, s.script[sec::before_summary], page_section_kind::other, -1, true);
   s.file_columns2 = page.kept_file_columns;
   if (s.include_summary) t += placeholder::summary;
   if (build_progress* progress = page.gen.progress) {
-    progress->phase = 2;
+    progress->phase = phase_writing_rows;
     progress->rows_done = progress->rows_total;
     notify(*progress);
   }
@@ -107,8 +107,8 @@ void write_page_end(page_state& page) {
 }
 
 bool html_generator::write_page(const std::wstring& page_folder) {
-  if (skip_next_page) {
-    skip_next_page = false;
+  if (assembly.skip_next_page) {
+    assembly.skip_next_page = false;
     return false;
   }
   build_settings& s = *settings;
@@ -124,10 +124,10 @@ bool html_generator::write_page(const std::wstring& page_folder) {
 
   page.kept_file_columns = s.file_columns2;
   auto abandon = [&]() {
-    page_text.clear();
+    assembly.page_text.clear();
     s.file_columns2 = page.kept_file_columns;
-    framed_page = false;
-    if (progress) progress->phase = 0;
+    assembly.framed_page = false;
+    if (progress) progress->phase = phase_page_done;
     return false;
   };
 
@@ -149,7 +149,7 @@ bool html_generator::write_page(const std::wstring& page_folder) {
   write_page_end(page);
   page.flush_text();
 
-  const bool has_content = page.file_count > 0 || page.folder_table_written || framed_page;
+  const bool has_content = page.file_count > 0 || page.folder_table_written || assembly.framed_page;
   if (!has_content) return abandon();
 
   anchor_table_request request;
@@ -176,8 +176,8 @@ bool html_generator::write_page(const std::wstring& page_folder) {
                        format_size_cell(s, static_cast<int64_t>(page.total_size)));
 
   const std::wstring output = output_path_of(page_folder, s.output_filename, s.program_folder);
-  framed_page = false;
-  if (progress) progress->phase = 0;
+  assembly.framed_page = false;
+  if (progress) progress->phase = phase_page_done;
   if (status written = page.out.write_to(output); !written) {
     failed_pages.push_back(std::move(written));
     return false;

@@ -4,13 +4,12 @@
 #include "base/wide_string.h"
 #include "engine/placeholder_names.h"
 #include "engine/text_convert.h"
+#include "platform/native_path.h"
 #include "platform/path_rules.h"
 
 namespace tabulon {
 
 namespace {
-
-constexpr wchar_t kSeparator = native_path_style().separator;
 
 void replace(std::wstring& text, std::wstring_view from, std::wstring_view to) {
   replace_all(text, from, to);
@@ -20,7 +19,7 @@ void replace(std::wstring& text, std::wstring_view from, std::wstring_view to) {
 // file-system root itself ("/") would take every separator out of the path,
 // so it removes nothing.
 std::wstring without_root(std::wstring path, std::wstring_view root) {
-  if (!root.empty() && root != std::wstring_view(&kSeparator, 1)) replace(path, root, L"");
+  if (!root.empty() && root != std::wstring_view(&kPathSeparator, 1)) replace(path, root, L"");
   return path;
 }
 
@@ -33,13 +32,6 @@ std::wstring amp_only(std::wstring_view text) {
 std::wstring_view stem(std::wstring_view name) {
   const size_t dot = name.rfind(L'.');
   return dot == std::wstring_view::npos ? name : name.substr(0, dot);
-}
-
-std::wstring joined(std::wstring_view folder, std::wstring_view name) {
-  std::wstring path(folder);
-  if (!path.empty() && path.back() != kSeparator) path.push_back(kSeparator);
-  path += name;
-  return path;
 }
 
 bool try_read(const std::wstring& path, std::wstring& text) {
@@ -94,12 +86,12 @@ std::wstring expand_title(const build_settings& settings, std::wstring_view titl
   const std::wstring& p = settings.path;
   std::wstring q = p;
   // Where "/" already is the separator, a backslash belongs to a name and stays.
-  if (kSeparator == L'\\' && !settings.anchors_use_backslash) replace(q, L"\\", L"/");
+  if (kPathSeparator == L'\\' && !settings.anchors_use_backslash) replace(q, L"\\", L"/");
   q = escape_amp(settings, q);
   replace(q, L"%20", L" ");
   std::wstring out(title_template);
   replace(out, placeholder::dir, dir_display(settings, q));
-  const size_t sep = p.rfind(kSeparator);
+  const size_t sep = p.rfind(kPathSeparator);
   const std::wstring_view last =
       sep == std::wstring::npos ? std::wstring_view(p) : std::wstring_view(p).substr(sep + 1);
   replace(out, placeholder::folder, protect_markup(settings, last, false));
@@ -132,10 +124,10 @@ std::wstring expand_file_placeholders(const build_settings& settings, std::wstri
   replace(out, placeholder::dir,
           protect_markup(settings, dir_display(settings, settings.path), false));
 
-  const std::wstring_view sep(&kSeparator, 1);
+  const std::wstring_view sep(&kPathSeparator, 1);
   std::wstring two = settings.path;
-  replace(two, sep, std::wstring(2, kSeparator));
-  if (two.empty() || two.back() != kSeparator) two.append(2, kSeparator);
+  replace(two, sep, std::wstring(2, kPathSeparator));
+  if (two.empty() || two.back() != kPathSeparator) two.append(2, kPathSeparator);
   if (settings.full_pathname_links) {
     two = give_drive_of_program_folder(two, settings.program_folder);
   }
@@ -195,11 +187,11 @@ std::wstring read_included_file(const build_settings& settings, std::wstring_vie
   const std::wstring_view here =
       folder.empty() ? std::wstring_view(settings.program_folder) : folder;
   std::wstring text;
-  if (file.find(kSeparator) != std::wstring::npos) {
+  if (file.find(kPathSeparator) != std::wstring::npos) {
     // Given with a path: used as it stands (a relative path from the folder
     // being written, which is where the page's own links start).
     const std::wstring path =
-        is_absolute_path(file, native_path_style()) ? file : joined(here, file);
+        is_absolute_path(file, native_path_style()) ? file : join_path(here, file);
     if (!try_read(path, text)) text.clear();
     return text;
   }
@@ -207,7 +199,7 @@ std::wstring read_included_file(const build_settings& settings, std::wstring_vie
   for (const std::wstring_view dir : {here, std::wstring_view(settings.script.folder),
                                       std::wstring_view(settings.program_folder)}) {
     if (dir.empty()) continue;
-    if (try_read(joined(dir, file), text)) return text;
+    if (try_read(join_path(dir, file), text)) return text;
   }
   return {};
 }
@@ -223,7 +215,7 @@ void expand_file_markers(const build_settings& settings, std::wstring& text,
 void include_files(const build_settings& settings, std::wstring& text, const file_entry& entry,
                    std::wstring_view root_folder) {
   if (text.find(placeholder::tilde_file_marker) == std::wstring::npos) return;
-  const std::wstring_view sep(&kSeparator, 1);
+  const std::wstring_view sep(&kPathSeparator, 1);
   std::wstring relative = entry.folder_path();
   replace(relative, L"/", sep);
   if (relative == sep) relative.clear();
@@ -231,8 +223,8 @@ void include_files(const build_settings& settings, std::wstring& text, const fil
   // a path below the base folder loses its leading separator.
   const bool below_root =
       !root_folder.empty() && root_folder != sep && starts_with(relative, root_folder);
-  if (!below_root && relative.size() >= 1 && relative[0] == kSeparator &&
-      (relative.size() == 1 || relative[1] != kSeparator)) {
+  if (!below_root && relative.size() >= 1 && relative[0] == kPathSeparator &&
+      (relative.size() == 1 || relative[1] != kPathSeparator)) {
     relative.erase(0, 1);
   }
   relative = without_root(relative, root_folder);

@@ -16,22 +16,17 @@
 #include "platform/current_dir.h"
 #include "platform/dir_enum.h"
 #include "platform/file_time.h"
+#include "platform/native_path.h"
 #include "platform/path_rules.h"
 
 namespace tabulon {
 
 namespace {
 
-constexpr wchar_t kSeparator = native_path_style().separator;
-
 // `folder` followed by one separator and `name`.
 std::wstring join(const std::wstring& folder, std::wstring_view name) {
-  std::wstring path;
-  path.reserve(folder.size() + 1 + name.size());
-  path = folder;
-  if (path.empty() || path.back() != kSeparator) path += kSeparator;
-  path += name;
-  return path;
+  // An empty folder reads as the root.
+  return join_path(folder.empty() ? std::wstring_view(&kPathSeparator, 1) : folder, name);
 }
 
 // Upper-cases every item and drops the empty ones: an empty item carries no
@@ -223,15 +218,15 @@ class scanner {
   // separator written as "/".
   std::wstring entry_folder_path(const std::wstring& path) const {
     std::wstring result = path;
-    if (result.empty() || result.back() != kSeparator) result += kSeparator;
+    if (result.empty() || result.back() != kPathSeparator) result += kPathSeparator;
     // Only a leading base folder is removed: the same text further on is part
     // of a deeper folder's own name.
     std::wstring base = context_.base_folder;
-    while (!base.empty() && base.back() == kSeparator) base.pop_back();
+    while (!base.empty() && base.back() == kPathSeparator) base.pop_back();
     if (!base.empty() && starts_with(result, base) && result.size() > base.size() &&
-        result[base.size()] == kSeparator)
+        result[base.size()] == kPathSeparator)
       result.erase(0, base.size());
-    if (kSeparator != L'/') replace_all(result, std::wstring(1, kSeparator), L"/");
+    if (kPathSeparator != L'/') replace_all(result, std::wstring(1, kPathSeparator), L"/");
     return result;
   }
 
@@ -262,17 +257,18 @@ class scanner {
 
 std::wstring scan_folder_path(std::wstring_view path) {
   std::wstring full(path);
-  if (!is_absolute_path(full, native_path_style())) full = current_directory() + kSeparator + full;
+  if (!is_absolute_path(full, native_path_style()))
+    full = current_directory() + kPathSeparator + full;
   // Resolve "." and ".." and doubled separators by the text alone, keeping
   // the root part (a drive or the leading separator) in place.
   size_t root_length = 0;
-  if (!full.empty() && full[0] == kSeparator) root_length = 1;
+  if (!full.empty() && full[0] == kPathSeparator) root_length = 1;
   if (native_path_style().has_drives && full.size() >= 2 && full[1] == L':')
-    root_length = (full.size() >= 3 && full[2] == kSeparator) ? 3 : 2;
+    root_length = (full.size() >= 3 && full[2] == kPathSeparator) ? 3 : 2;
   std::vector<std::wstring> parts;
   size_t begin = root_length;
   while (begin <= full.size()) {
-    size_t end = full.find(kSeparator, begin);
+    size_t end = full.find(kPathSeparator, begin);
     if (end == std::wstring::npos) end = full.size();
     std::wstring part = full.substr(begin, end - begin);
     if (part == L"..") {
@@ -284,10 +280,10 @@ std::wstring scan_folder_path(std::wstring_view path) {
   }
   std::wstring result = full.substr(0, root_length);
   for (size_t i = 0; i < parts.size(); ++i) {
-    if (i > 0) result += kSeparator;
+    if (i > 0) result += kPathSeparator;
     result += parts[i];
   }
-  if (result.empty()) result = std::wstring(1, kSeparator);
+  if (result.empty()) result = std::wstring(1, kPathSeparator);
   return result;
 }
 

@@ -1,9 +1,13 @@
 #include "engine/text_convert.h"
 
+#include <algorithm>
+#include <iterator>
 #include <string_view>
+#include <utility>
 
 #include "base/wide_string.h"
 #include "platform/ansi_code_page.h"
+#include "platform/native_path.h"
 
 namespace tabulon {
 
@@ -46,6 +50,13 @@ bool is_latin_table_char(wchar_t c) {
   return c >= 0xA1 && c <= 0xFF && c != 0xAD;
 }
 
+// Whether latin_to_url writes the two UTF-8 bytes of a Latin-1 character:
+// always where file names are UTF-8 bytes, else when the page is Unicode.
+bool latin_url_as_utf8(const build_settings& settings) {
+  return kFileNamesAreUtf8 || settings.charset == charset_utf8 ||
+         settings.charset == charset_utf16le;
+}
+
 }  // namespace
 
 namespace {
@@ -65,6 +76,14 @@ bool charset_carries(int32_t charset, wchar_t c) {
 
 namespace {
 
+// The entity markup escaping writes for `c`, or nothing for any other character.
+std::wstring_view markup_entity(wchar_t c) {
+  if (c == L'&') return L"&amp;"sv;
+  if (c == L'<') return L"&lt;"sv;
+  if (c == L'>') return L"&gt;"sv;
+  return c == L'"' ? L"&quot;"sv : std::wstring_view();
+}
+
 // ASCII that markup escaping leaves as it is.
 inline bool is_plain_text_char(wchar_t c) {
   return static_cast<uint32_t>(c) < 0x80 && c != L'&' && c != L'<' && c != L'>' && c != L'"';
@@ -73,33 +92,24 @@ inline bool is_plain_text_char(wchar_t c) {
 // The escape a link gives `c`, or nothing when `c` needs none of these.
 // A space, and characters that would end the attribute, start a query or a
 // fragment, or read as an entity or an escape, are written as escapes.
-inline std::wstring_view link_escape_of(wchar_t c) {
-  switch (c) {
-    case L'%':
-      return L"%25"sv;
-    case L'&':
-      return L"&amp;"sv;
-    case L' ':
-      return L"%20"sv;
-    case L';':
-      return L"%3B"sv;
-    case L'#':
-      return L"%23"sv;
-    case L'<':
-      return L"%3C"sv;
-    case L'>':
-      return L"%3E"sv;
-    case L'"':
-      return L"%22"sv;
-    case L'?':
-      return L"%3F"sv;
-#ifndef _WIN32
-    case L'\\':
-      return L"%5C"sv;
-#endif
-    default:
-      return {};
+// (Looked up in a table: every character of every link passes here.)
+struct link_escape_table {
+  std::wstring_view escape[0x80] = {};
+  constexpr link_escape_table() {
+    constexpr std::pair<wchar_t, std::wstring_view> escapes[] = {
+        {L'%', L"%25"sv}, {L'&', L"&amp;"sv}, {L' ', L"%20"sv}, {L';', L"%3B"sv},
+        {L'#', L"%23"sv}, {L'<', L"%3C"sv},   {L'>', L"%3E"sv}, {L'"', L"%22"sv},
+        {L'?', L"%3F"sv}, {L'\\', L"%5C"sv}};
+    for (const auto& [c, text] : escapes) escape[c] = text;
+    // A backslash is a separator where it is one; elsewhere part of the name.
+    if (kPathSeparator == L'\\') escape[L'\\'] = {};
   }
+};
+inline constexpr link_escape_table kLinkEscapes;
+
+inline std::wstring_view link_escape_of(wchar_t c) {
+  const auto code = static_cast<uint32_t>(c);
+  return code < 0x80 ? kLinkEscapes.escape[code] : std::wstring_view();
 }
 
 // ASCII that link targets carry as it is: printable and never escaped.
@@ -107,49 +117,44 @@ inline bool is_plain_link_char(wchar_t c) {
   return c > 0x20 && c < 0x7F && link_escape_of(c).empty();
 }
 
+// Copies the runs of characters that `plain` accepts whole (plain ASCII is
+// the bulk of every name) and hands every other character to `other`.
+template <typename Plain, typename Other>
+void append_in_runs(std::wstring& out, std::wstring_view text, Plain plain, Other other) {
+  for (size_t i = 0; i < text.size();) {
+    size_t end = i;
+    while (end < text.size() && plain(text[end])) ++end;
+    out.append(text.data() + i, end - i);
+    if (end == text.size()) break;
+    other(text[end]);
+    i = end + 1;
+  }
+}
+
 // Markup characters as entities, characters the page cannot carry as numeric
 // references, and with `latin` the Latin table characters as numeric references too.
 void append_markup_escaped(std::wstring& out, const build_settings& settings,
                            std::wstring_view text, bool latin) {
-  // Runs of plain ASCII (every charset carries it) are copied whole.
-  for (size_t i = 0; i < text.size();) {
-    size_t end = i;
-    while (end < text.size() && is_plain_text_char(text[end])) ++end;
-    out.append(text.data() + i, end - i);
-    if (end == text.size()) break;
-    const wchar_t c = text[end];
-    i = end + 1;
-    switch (c) {
-      case L'&':
-        out += L"&amp;"sv;
-        break;
-      case L'<':
-        out += L"&lt;"sv;
-        break;
-      case L'>':
-        out += L"&gt;"sv;
-        break;
-      case L'"':
-        out += L"&quot;"sv;
-        break;
-      default:
-        if (c < 0x80) {
-          if (charset_carries(settings.charset, c)) {
-            out.push_back(c);
-          } else {
-            append_text_reference(out, c);
-          }
-        } else if (charset_carries(settings.charset, c)) {
-          if (latin && is_latin_table_char(c)) {
-            append_numeric_reference(out, c);
-          } else {
-            out.push_back(c);
-          }
-        } else {
-          append_text_reference(out, c);
-        }
+  // Plain ASCII: every charset carries it.
+  append_in_runs(out, text, is_plain_text_char, [&](wchar_t c) {
+    if (const std::wstring_view entity = markup_entity(c); !entity.empty()) {
+      out += entity;
+    } else if (c < 0x80) {
+      if (charset_carries(settings.charset, c)) {
+        out.push_back(c);
+      } else {
+        append_text_reference(out, c);
+      }
+    } else if (charset_carries(settings.charset, c)) {
+      if (latin && is_latin_table_char(c)) {
+        append_numeric_reference(out, c);
+      } else {
+        out.push_back(c);
+      }
+    } else {
+      append_text_reference(out, c);
     }
-  }
+  });
 }
 
 }  // namespace
@@ -199,12 +204,7 @@ std::wstring latin_to_url_table(std::wstring_view text, bool utf8_bytes) {
 
 std::wstring latin_to_url(const build_settings& settings, std::wstring_view text) {
   if (!settings.replace_latin_chars) return std::wstring(text);
-#ifdef _WIN32
-  const bool utf8 = settings.charset == charset_utf8 || settings.charset == charset_utf16le;
-#else
-  const bool utf8 = true;
-#endif
-  return latin_to_url_table(text, utf8);
+  return latin_to_url_table(text, latin_url_as_utf8(settings));
 }
 
 std::wstring latin_to_entities(const build_settings& settings, std::wstring_view text) {
@@ -222,27 +222,20 @@ std::wstring latin_to_entities(const build_settings& settings, std::wstring_view
 }
 
 std::wstring typographic_entities(std::wstring_view text) {
+  constexpr std::pair<wchar_t, std::wstring_view> entities[] = {{wchar_t(0x20AC), L"&euro;"sv},
+                                                                {wchar_t(0x2019), L"&rsquo;"sv},
+                                                                {wchar_t(0x2018), L"&lsquo;"sv},
+                                                                {wchar_t(0x201C), L"&ldquo;"sv},
+                                                                {wchar_t(0x201D), L"&rdquo;"sv}};
   std::wstring out;
   out.reserve(text.size());
   for (const wchar_t c : text) {
-    switch (c) {
-      case 0x20AC:
-        out += L"&euro;"sv;
-        break;
-      case 0x2019:
-        out += L"&rsquo;"sv;
-        break;
-      case 0x2018:
-        out += L"&lsquo;"sv;
-        break;
-      case 0x201C:
-        out += L"&ldquo;"sv;
-        break;
-      case 0x201D:
-        out += L"&rdquo;"sv;
-        break;
-      default:
-        out.push_back(c);
+    const auto* found = std::find_if(std::begin(entities), std::end(entities),
+                                     [c](const auto& entry) { return entry.first == c; });
+    if (found != std::end(entities)) {
+      out += found->second;
+    } else {
+      out.push_back(c);
     }
   }
   return out;
@@ -295,48 +288,22 @@ std::wstring column_group(const build_settings& settings, std::wstring_view firs
 }
 
 std::wstring dir_display(const build_settings& settings, std::wstring_view path) {
-#ifdef _WIN32
-  if (path.size() >= 2 && path[1] == L':' && !settings.program_folder.empty() &&
-      path[0] == settings.program_folder[0]) {
+  // A folder on the program's own drive is shown without the drive.
+  if (native_path_style().has_drives && path.size() >= 2 && path[1] == L':' &&
+      !settings.program_folder.empty() && path[0] == settings.program_folder[0]) {
     return std::wstring(path.substr(2));
   }
-#else
-  (void)settings;
-#endif
   return std::wstring(path);
 }
-
-namespace {
-
-// Whether latin_to_url writes the two UTF-8 bytes of a Latin-1 character.
-bool latin_url_as_utf8(const build_settings& settings) {
-#ifdef _WIN32
-  return settings.charset == charset_utf8 || settings.charset == charset_utf16le;
-#else
-  (void)settings;
-  return true;
-#endif
-}
-
-}  // namespace
 
 void append_link_target(std::wstring& out, const build_settings& settings, std::wstring_view text) {
   const bool latin = settings.replace_latin_chars != 0;
   const bool utf8 = latin_url_as_utf8(settings);
-  // Plain ASCII is the bulk of every name and passes both steps unchanged:
-  // runs of it are copied whole.
-  for (size_t i = 0; i < text.size();) {
-    size_t end = i;
-    while (end < text.size() && is_plain_link_char(text[end])) ++end;
-    out.append(text.data() + i, end - i);
-    if (end == text.size()) break;
-    const wchar_t c = text[end];
-    i = end + 1;
+  // Plain ASCII passes both steps unchanged.
+  append_in_runs(out, text, is_plain_link_char, [&](wchar_t c) {
     if (const std::wstring_view escape = link_escape_of(c); !escape.empty()) {
       out += escape;
-      continue;
-    }
-    if (c >= 0x20 && c != 0x7F && charset_carries(settings.charset, c)) {
+    } else if (c >= 0x20 && c != 0x7F && charset_carries(settings.charset, c)) {
       if (latin && is_latin_table_char(c)) {
         if (utf8) {
           append_percent_byte(out, static_cast<unsigned char>(0xC0 | (c >> 6)));
@@ -350,7 +317,7 @@ void append_link_target(std::wstring& out, const build_settings& settings, std::
     } else {
       append_percent_utf8(out, c);
     }
-  }
+  });
 }
 
 void append_link_text(std::wstring& out, const build_settings& settings, std::wstring_view text) {
@@ -362,24 +329,27 @@ std::wstring protect_markup(const build_settings& settings, std::wstring_view te
   std::wstring out;
   out.reserve(text.size());
   for (const wchar_t c : text) {
-    switch (c) {
-      case L'<':
-        out += L"&lt;"sv;
-        break;
-      case L'>':
-        out += L"&gt;"sv;
-        break;
-      case L'"':
-        out += L"&quot;"sv;
-        break;
-      default:
-        if (charset_carries(settings.charset, c)) {
-          out.push_back(c);
-        } else if (link_form && is_escaped_byte(c)) {
-          append_percent_byte(out, static_cast<unsigned char>(c - 0xDC00));
-        } else {
-          append_text_reference(out, c);
-        }
+    if (const std::wstring_view entity = markup_entity(c); !entity.empty() && c != L'&') {
+      out += entity;
+    } else if (charset_carries(settings.charset, c)) {
+      out.push_back(c);
+    } else if (link_form && is_escaped_byte(c)) {
+      append_percent_byte(out, static_cast<unsigned char>(c - 0xDC00));
+    } else {
+      append_text_reference(out, c);
+    }
+  }
+  return out;
+}
+
+std::wstring escape_markup(std::wstring_view text) {
+  std::wstring out;
+  out.reserve(text.size());
+  for (const wchar_t c : text) {
+    if (const std::wstring_view entity = markup_entity(c); !entity.empty()) {
+      out += entity;
+    } else {
+      out.push_back(c);
     }
   }
   return out;

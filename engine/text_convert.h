@@ -97,4 +97,8 @@ void append_link_text(std::wstring& out, const build_settings& settings, std::ws
 // "%XX" when `link_form` is set or "&#65533;" otherwise. "&" stays.
 std::wstring protect_markup(const build_settings& settings, std::wstring_view text, bool link_form);
 
+// "&", "<", ">" and '"' as entities, every other character as it is: for
+// text that is already in the page's terms, such as a frame title.
+std::wstring escape_markup(std::wstring_view text);
+
 }  // namespace tabulon

@@ -169,3 +169,18 @@ TEST(TextConvertAppend, SameAsTheTwoStepConversions) {
 
 }  // namespace
 }  // namespace tabulon
+
+namespace tabulon {
+namespace {
+
+TEST(TextConvertEscapeMarkup, TheFourMarkupCharactersAndNothingElse) {
+  EXPECT_EQ(escape_markup(L"a&b<c>\"d'"), L"a&amp;b&lt;c&gt;&quot;d'");
+  // Entities already present are escaped again: the text is taken as plain.
+  EXPECT_EQ(escape_markup(L"&amp;"), L"&amp;amp;");
+  // Characters beyond ASCII pass unchanged whatever the charset.
+  EXPECT_EQ(escape_markup(L"\u00e9\u65e5"), L"\u00e9\u65e5");
+  EXPECT_EQ(escape_markup(L""), L"");
+}
+
+}  // namespace
+}  // namespace tabulon

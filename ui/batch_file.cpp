@@ -23,18 +23,6 @@ std::wstring quoted(std::wstring_view text) {
   return L"\"" + std::wstring(text) + L"\"";
 }
 
-status write_text_file(const std::wstring& path, std::wstring_view text, int encoding) {
-  text_file file;
-  errno = 0;
-  if (file.open(path, text_write, encoding) != text_ok) {
-    return status::from_errno(L"open", path, L"for writing", errno);
-  }
-  errno = 0;
-  const bool written = file.write_text(text) == text_ok;
-  if (file.close() != text_ok || !written) return status::from_errno(L"write", path, L"", errno);
-  return {};
-}
-
 std::wstring folder_of(std::wstring_view path, wchar_t separator) {
   const size_t cut = path.rfind(separator);
   return cut == std::wstring_view::npos ? std::wstring() : std::wstring(path.substr(0, cut + 1));
@@ -53,11 +41,9 @@ bool folder_exists(std::wstring_view folder) {
 }  // namespace
 
 batch_program running_program() {
-#ifdef _WIN32
-  return {program_folder(), L"tabulon.exe", native_path_style()};
-#else
-  return {program_folder(), L"tabulon", native_path_style()};
-#endif
+  // Windows names programs with their extension.
+  return {program_folder(), native_path_style().has_drives ? L"tabulon.exe" : L"tabulon",
+          native_path_style()};
 }
 
 bool is_batch_file_name(std::wstring_view path) {
@@ -167,16 +153,16 @@ batch_save_outcome save_batch_files(batch_save_request& request, prompts& ui,
     outcome.error = status::error(L"write", written.path, L"", written.reason);
   } else {
     outcome.error =
-        write_text_file(batch_path, batch_file_text(request.program, settings_path), text_utf8);
+        write_whole_file(batch_path, batch_file_text(request.program, settings_path), text_utf8);
   }
   if (outcome.error) {
-    outcome.error = write_text_file(batch_sibling_path(batch_path, L"vbs"),
-                                    vbs_file_text(request.program, settings_path), text_utf16le);
+    outcome.error = write_whole_file(batch_sibling_path(batch_path, L"vbs"),
+                                     vbs_file_text(request.program, settings_path), text_utf16le);
   }
   if (outcome.error && !request.program.style.has_drives) {
     const std::wstring sh_path = batch_sibling_path(batch_path, L"sh");
-    outcome.error = write_text_file(sh_path, sh_file_text(request.program, settings_path),
-                                    text_utf8 | text_keep_lf);
+    outcome.error = write_whole_file(sh_path, sh_file_text(request.program, settings_path),
+                                     text_utf8 | text_keep_lf);
     if (outcome.error && !make_executable(sh_path)) {
       outcome.error = status::from_errno(L"make", sh_path, L"executable", errno);
     }
