@@ -92,8 +92,6 @@ bool write_fully(int fd, const char* data, size_t size) {
 
 // The file a link at `native` points to, or `native` itself.
 std::string link_target(const std::string& native) {
-  struct stat st;
-  if (::lstat(native.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return native;
   char* resolved = ::realpath(native.c_str(), nullptr);
   if (!resolved) return native;  // a link to nothing is replaced by the file
   std::string target(resolved);
@@ -105,7 +103,7 @@ std::string link_target(const std::string& native) {
 
 replace_result replace_file(const std::wstring& path, std::span<const std::string> chunks) {
   replace_result out;
-  const std::string target = link_target(to_native(path));
+  std::string target = to_native(path);
   auto failed = [&](const wchar_t* action, const wchar_t* purpose, int error) {
     out.result = status::from_errno(action, path, purpose, error);
     return out;
@@ -114,7 +112,14 @@ replace_result replace_file(const std::wstring& path, std::span<const std::strin
   // The file that is there: equal bytes leave it alone; its bits are kept.
   bool existing = false;
   struct stat old {};
-  const int old_fd = ::open(target.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+  constexpr int kFlags = O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK;
+  int old_fd = ::open(target.c_str(), kFlags | O_NOFOLLOW);
+  if (old_fd < 0 && errno == ELOOP) {
+    // A link: the file it points to is compared and replaced.
+    target = link_target(target);
+    old_fd = ::open(target.c_str(), kFlags);
+  }
+  const int open_error = errno;
   if (old_fd >= 0) {
     bool same = false;
     if (::fstat(old_fd, &old) == 0) {
@@ -131,7 +136,7 @@ replace_result replace_file(const std::wstring& path, std::span<const std::strin
       out.unchanged = true;
       return out;
     }
-  } else if (::stat(target.c_str(), &old) == 0) {
+  } else if (open_error != ENOENT && ::stat(target.c_str(), &old) == 0) {
     existing = true;  // there but unreadable: replaced all the same
   }
   if (existing && !S_ISREG(old.st_mode)) existing = false;  // a device or pipe: no bits to keep
@@ -156,8 +161,9 @@ replace_result replace_file(const std::wstring& path, std::span<const std::strin
   if (existing) {
     // Owner and group as before where the system allows it (it does when
     // they are already ours); then the bits, which a change of owner may clear.
-    if ((old.st_uid != ::geteuid() || old.st_gid != ::getegid()) &&
-        ::fchown(fd, old.st_uid, old.st_gid) != 0 &&
+    static const uid_t uid = ::geteuid();
+    static const gid_t gid = ::getegid();
+    if ((old.st_uid != uid || old.st_gid != gid) && ::fchown(fd, old.st_uid, old.st_gid) != 0 &&
         ::fchown(fd, static_cast<uid_t>(-1), old.st_gid) != 0) {
       // Neither is allowed: the new file stays ours, with the old bits.
     }

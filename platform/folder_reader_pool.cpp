@@ -197,7 +197,7 @@ void folder_reader_pool::finish_locked(const std::shared_ptr<job>& j) {
   size_t keep = 0;
   while (keep < changes_.size() && changes_[keep].first <= oldest) ++keep;
   changes_.erase(changes_.begin(), changes_.begin() + static_cast<std::ptrdiff_t>(keep));
-  job_done_.notify_all();
+  if (walk_waits_) job_done_.notify_all();
   work_ready_.notify_all();
 }
 
@@ -259,7 +259,11 @@ std::optional<folder_read> folder_reader_pool::take(const std::wstring& path) {
     finish_locked(j);
   }
   drop_before_locked(j->key);
-  job_done_.wait(lock, [&] { return j->done; });
+  if (!j->done) {
+    walk_waits_ = true;
+    job_done_.wait(lock, [&] { return j->done; });
+    walk_waits_ = false;
+  }
   jobs_.erase(path);
   entries_waiting_ -= j->listing.size();
   work_ready_.notify_all();

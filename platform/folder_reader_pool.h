@@ -102,6 +102,7 @@ class folder_reader_pool {
   std::condition_variable work_ready_;  // a folder can be started, or stop
   std::condition_variable job_done_;
   bool stop_ = false;
+  bool walk_waits_ = false;  // take() waits for a read to finish
   std::vector<std::unique_ptr<expander>> expanders_;
   std::unordered_map<std::wstring, std::shared_ptr<job>> jobs_;  // not yet taken
   size_t entries_waiting_ = 0;
