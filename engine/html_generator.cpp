@@ -5,6 +5,7 @@
 #include "base/wide_string.h"
 #include "engine/folder_skip.h"
 #include "engine/page_paths.h"
+#include "engine/read_ahead.h"
 #include "platform/dir_enum.h"
 #include "platform/path_rules.h"
 
@@ -76,8 +77,15 @@ int html_generator::build(build_progress* observer) {
   const std::wstring root = s.path;
   set_walk_title(root, root);
 
+  // The walk's folders are read ahead on worker threads.
+  std::unique_ptr<folder_reader_pool> reader;
+  if (scan.read_ahead && !scan.reader) {
+    reader = start_read_ahead(s, root, nullptr, 0, {});
+    scan.reader = reader.get();
+  }
   int depth = 0;
   walk_branch(depth);
+  if (reader) scan.reader = nullptr;
 
   s.title = kept_title;
   s.folder_link_target = kept_link_target;
@@ -111,6 +119,23 @@ void html_generator::set_walk_title(const std::wstring& folder, const std::wstri
   }
 }
 
+// A page was written (or tried) for the walk's current folder `here`: a
+// listing of the folder the page went to, read ahead before, is out of date.
+void html_generator::note_page_folder_changed(const open_folder& here) {
+  const wchar_t separator = native_path_style().separator;
+  if (settings->output_filename.find(separator) == std::wstring::npos) {
+    scan.reader->folder_changed(here.identity());
+    return;
+  }
+  // A page name with a folder in it puts every page elsewhere.
+  const std::wstring output =
+      output_path_of(settings->path, settings->output_filename, settings->program_folder);
+  const size_t cut = output.rfind(separator);
+  if (cut == std::wstring::npos) return;
+  if (open_folder other; other.open(output.substr(0, cut == 0 ? 1 : cut)))
+    scan.reader->folder_changed(other.identity());
+}
+
 void html_generator::walk_branch(int& depth) {
   build_settings& s = *settings;
   const std::wstring folder = s.path;
@@ -133,6 +158,7 @@ void html_generator::walk_branch(int& depth) {
   write_page(folder);
   assembly.page_dir = nullptr;
   assembly.page_dir_path.clear();
+  if (scan.reader) note_page_folder_changed(here);
   if (progress && progress->cancelled) return;
   walk_path_.push_back(here.identity());
 
@@ -141,7 +167,7 @@ void html_generator::walk_branch(int& depth) {
   if (assembly.subfolders_of == folder) {
     children.swap(assembly.subfolders);
   } else {
-    for (const dir_item& item : here.read_entries()) {
+    for (const dir_item& item : read_listing(scan.reader, here, folder)) {
       if (!item.is_folder || starts_with(item.name, L".")) continue;
       open_folder probe;
       if (probe.open_child(here, item.name, join_path(folder, item.name)))  // can be entered

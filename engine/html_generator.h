@@ -84,6 +84,7 @@ class html_generator {
 
  private:
   void walk_branch(int& depth);
+  void note_page_folder_changed(const open_folder& here);
   std::vector<folder_identity> walk_path_;  // folders on the walk's path, against link cycles
   void set_walk_title(const std::wstring& folder, const std::wstring& root);
 };

@@ -7,6 +7,7 @@
 #include "engine/page_paths.h"
 #include "engine/page_state.h"
 #include "engine/placeholders.h"
+#include "engine/read_ahead.h"
 #include "engine/sort.h"
 #include "engine/text_convert.h"
 #include "platform/dir_enum.h"
@@ -40,7 +41,7 @@ void gather_folder_entries(page_state& page, entry_list& list) {
       dir = &own;
     if (dir) {
       gen.assembly.subfolders_of = page.folder;
-      dir_listing items = dir->read_entries();
+      dir_listing items = read_listing(gen.scan.reader, *dir, page.folder);
       for (const dir_item& item : items) {
         if (!item.is_folder || starts_with(item.name, L".")) continue;
         const std::wstring child = join_path(page.folder, item.name);

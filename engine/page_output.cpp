@@ -1,13 +1,11 @@
 #include "engine/page_output.h"
 
 #include <algorithm>
-#include <cerrno>
-#include <cstdio>
 #include <memory>
 
 #include "base/build_settings.h"
 #include "base/text_file_writer.h"
-#include "platform/file_open.h"
+#include "platform/file_replace.h"
 
 namespace tabulon {
 
@@ -284,20 +282,7 @@ status page_output::write_to(const std::wstring& path) const {
 }
 
 status write_page_file(const std::wstring& path, std::span<const std::string> chunks) {
-  // The reason is taken right where the call failed, before anything else
-  // can change errno.
-  std::FILE* file = open_file(path, "wb");
-  if (!file) return status::from_errno(L"open", path, L"for writing", errno);
-  status result;
-  for (const std::string& chunk : chunks) {
-    if (std::fwrite(chunk.data(), 1, chunk.size(), file) != chunk.size()) {
-      result = status::from_errno(L"write", path, L"", errno);
-      break;
-    }
-  }
-  if (std::fclose(file) != 0 && result.ok())
-    result = status::from_errno(L"write", path, L"", errno);
-  return result;
+  return replace_file(path, chunks).result;
 }
 
 }  // namespace tabulon

@@ -37,8 +37,9 @@ class page_output {
   size_t replace_all(std::wstring_view marker, std::wstring_view replacement);
   bool contains(std::wstring_view marker) const;
 
-  // Writes the bytes to `path` (created or emptied). An error status names
-  // the path and the system's reason when the file cannot be created or written.
+  // Makes the file `path` hold the bytes, by platform/file_replace.h: an
+  // equal file is left untouched, a different one replaced whole. An error
+  // status names the path and the system's reason; the old file stays as it was.
   status write_to(const std::wstring& path) const;
 
   // All bytes in one string (for tests; the page itself is written chunk by chunk).
@@ -57,8 +58,8 @@ class page_output {
   std::vector<bool> may_hold_marker_;
 };
 
-// Writes `chunks`, one after another, to `path` (created or emptied): the
-// one place where page files reach the disk. Errors as write_to.
+// Makes `path` hold `chunks`, one after another, as write_to does: the one
+// place where page files reach the disk. Errors as write_to.
 status write_page_file(const std::wstring& path, std::span<const std::string> chunks);
 
 }  // namespace tabulon

@@ -11,6 +11,7 @@
 #include "engine/folder_skip.h"
 #include "engine/link_title.h"
 #include "engine/pattern_list.h"
+#include "engine/read_ahead.h"
 #include "engine/text_convert.h"
 #include "engine/wildcard.h"
 #include "platform/current_dir.h"
@@ -65,6 +66,7 @@ class scanner {
   }
 
   bool has_spec() const { return !spec_items_.empty(); }
+  const std::vector<std::wstring>& included_folders() const { return included_folders_; }
 
   // `listing`, when given, is the top folder's listing, already read.
   void run(const open_folder& top, const std::wstring& path, int32_t& depth, dir_listing* listing) {
@@ -103,7 +105,8 @@ class scanner {
       }
     }
 
-    const dir_listing items = listing ? std::move(*listing) : dir.read_entries();
+    const dir_listing items =
+        listing ? std::move(*listing) : read_listing(context_.reader, dir, path);
     entry_folder_ref folder;  // made when the folder's first file is taken
     if (!root_files_excluded) {
       // Upper-cased names of the candidate files, made once for all spec
@@ -310,7 +313,16 @@ bool scan_folder(scan_context& context, std::wstring_view folder, std::wstring_v
   open_folder top;
   // A listing already read needs the open folder only to enter subfolders.
   if (!(listed && !context.all_in_one) && !top.open(path)) return true;
+  // A branch scan reads its folders ahead on worker threads, unless the
+  // build already does.
+  std::unique_ptr<folder_reader_pool> own_reader;
+  if (context.all_in_one && context.read_ahead && !context.reader) {
+    own_reader = start_read_ahead(*context.settings, path, listed ? &listing : nullptr, depth,
+                                  scan.included_folders());
+    context.reader = own_reader.get();
+  }
   scan.run(top, path, depth, listed ? &listing : nullptr);
+  if (own_reader) context.reader = nullptr;
   if (order && list.empty()) *order = scan.order;
   // The list is head first: the most recently found entry leads.
   list.items.insert(list.items.begin(), std::make_move_iterator(scan.found.rbegin()),

@@ -13,6 +13,7 @@
 #include "base/build_settings.h"
 #include "engine/build_progress.h"
 #include "platform/dir_enum.h"
+#include "platform/folder_reader_pool.h"
 
 namespace tabulon {
 
@@ -33,6 +34,11 @@ struct scan_context {
   // a second time. Set and cleared by page assembly around one page.
   std::wstring listed_folder;
   dir_listing listed_items;
+  // Folders are read ahead of the scan on worker threads (engine/read_ahead.h);
+  // the pages are the same either way. `reader` is the pool of the build
+  // running now, if any (not owned).
+  bool read_ahead = folder_reader_pool::enabled_by_environment();
+  folder_reader_pool* reader = nullptr;
   std::wstring root_folder;  // the build's root folder as configured (before the
                              // per-folder walk changes `path`); the root rule of
                              // included folders compares against it

@@ -1,6 +1,8 @@
 #ifndef _WIN32
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <string>
@@ -42,6 +44,41 @@ TEST(OpenFolder, ListsEveryEntryOnceInNameOrderWithStatTimes) {
   open_folder moved = std::move(folder);
   EXPECT_TRUE(moved.is_open());
   EXPECT_FALSE(folder.is_open());  // NOLINT(bugprone-use-after-move)
+}
+
+TEST(OpenFolder, ALargeFolderIsListedWholeAndInOrder) {
+  // Enough entries that their examining is shared between threads.
+  testing::temp_dir dir;
+  constexpr int kFiles = 20000;
+  for (int i = 0; i < kFiles; ++i) {
+    const std::string name = (dir.path() / ("f" + std::to_string(i))).string();
+    const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT, 0644);
+    ASSERT_GE(fd, 0);
+    ASSERT_EQ(::ftruncate(fd, i % 1000), 0);
+    ::close(fd);
+  }
+  dir.mkdir("f5000x");
+  std::filesystem::create_symlink(dir.path() / "nowhere", dir.path() / "f7000x");
+  open_folder folder;
+  ASSERT_TRUE(folder.open(from_native(dir.path().native())));
+  const dir_listing items = folder.read_entries();
+  ASSERT_EQ(items.size(), static_cast<size_t>(kFiles) + 1);  // the dangling link left out
+  int files = 0;
+  for (size_t i = 0; i < items.size(); ++i) {
+    if (i > 0) {
+      EXPECT_LT(items[i - 1].name, items[i].name);
+    }
+    if (items[i].name == L"f5000x") {
+      EXPECT_TRUE(items[i].is_folder);
+      continue;
+    }
+    ++files;
+    const int number = std::stoi(std::wstring(items[i].name.substr(1)));
+    EXPECT_EQ(items[i].size, number % 1000) << to_native(items[i].name);
+    EXPECT_FALSE(items[i].is_folder);
+    EXPECT_NE(items[i].modified_time, 0);
+  }
+  EXPECT_EQ(files, kFiles);
 }
 
 TEST(OpenFolder, MissingFolderFailsCleanly) {
