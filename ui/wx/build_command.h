@@ -1,0 +1,43 @@
+#pragma once
+// The Build command (F3 and the "&Build (F3)" button): checks the root
+// folder, shows the progress dialog while the build runs on a worker thread,
+// then the no-file message or the results dialog, and deletes the written
+// pages when asked. The rules it follows are ui/build_runner.h; this is the
+// window's side of them.
+
+#include <wx/font.h>
+#include <wx/window.h>
+
+#include <functional>
+#include <string>
+
+#include "base/build_settings.h"
+#include "ui/interface_text.h"
+
+namespace tabulon {
+
+// What the main window lends the command for one build.
+struct build_command_context {
+  wxWindow* main_window = nullptr;  // owner of the dialogs; disabled while the build runs
+  build_settings* settings = nullptr;
+  const interface_text_table* texts = nullptr;
+  wxFont interface_font;  // applied to both dialogs; wxNullFont keeps the system font
+
+  // The text of the root folder box; empty: `settings->path`.
+  std::function<std::wstring()> folder_text;
+  // Copies the values of all option pages into the settings; false stops the
+  // command (nothing built). Empty: the settings are already up to date.
+  std::function<bool()> copy_pages_into_settings;
+  // Called after every build that ran (cancelled or not), so the pages can
+  // show what a framed build left in the settings. May be empty.
+  std::function<void()> after_build;
+
+  // Set once the output file has been opened from the results dialog; kept by
+  // the main window for the whole run.
+  bool launched = false;
+};
+
+// Runs the Build command. Returns when the build and its dialogs are done.
+void run_build_command(build_command_context& context);
+
+}  // namespace tabulon
