@@ -1,9 +1,101 @@
 #include "ui/wx/build_command.h"
 
+#include <wx/app.h>
+#include <wx/evtloop.h>
+#include <wx/msgdlg.h>
+#include <wx/utils.h>
+
+#include <atomic>
+#include <memory>
+#include <thread>
+
+#include "ui/build_runner.h"
+#include "ui/wx/feedback_dialog.h"
+#include "ui/wx/file_created_dialog.h"
+
 namespace tabulon {
 
-void run_build_command(build_command_context& /*context*/) {
-  // Filled in by the build runner; until then the command does nothing.
+namespace {
+
+// Message boxes show "\r\n" as a line break of their own; "\r" alone would
+// show as a stray box on some desktops.
+wxString box_text(std::wstring_view text) {
+  wxString shown(text.data(), text.size());
+  shown.Replace(L"\r\n", L"\n");
+  shown.Replace(L"\r", L"");
+  return shown;
+}
+
+class wx_runner_host : public build_runner_host {
+ public:
+  explicit wx_runner_host(build_command_context& context) : context_(context) {}
+
+  void show_message(std::wstring_view text, std::wstring_view caption) override {
+    wxMessageBox(box_text(text), box_text(caption), wxOK, context_.main_window);
+  }
+
+  bool copy_pages_into_settings() override {
+    return !context_.copy_pages_into_settings || context_.copy_pages_into_settings();
+  }
+
+  void run_with_progress(const std::function<void()>& build, progress_relay& relay) override {
+    wxBeginBusyCursor();
+    auto* dialog =
+        new feedback_dialog(context_.main_window, *context_.texts, context_.interface_font, relay);
+    // Only the main window is disabled: the progress dialog's Cancel stays live.
+    if (context_.main_window) context_.main_window->Disable();
+    dialog->Show();
+
+    // The build runs on its own thread; this thread keeps serving the window
+    // (the dialog's timer, Cancel, repaints) in a nested loop that the end
+    // of the build leaves.
+    wxGUIEventLoop loop;
+    // The loop to leave, cleared before `loop` goes away, so that an exit
+    // request still queued then finds nothing to end.
+    auto to_leave = std::make_shared<wxGUIEventLoop*>(&loop);
+    std::atomic<bool> done{false};
+    std::thread worker([&build, &done, to_leave] {
+      try {
+        build();
+      } catch (...) {
+        // A build that throws wrote what it wrote; the runner judges the result.
+      }
+      done.store(true);
+      wxTheApp->CallAfter([to_leave] {
+        if (*to_leave && (*to_leave)->IsRunning()) (*to_leave)->Exit();
+      });
+    });
+    while (!done.load()) loop.Run();
+    worker.join();
+    *to_leave = nullptr;
+
+    dialog->refresh();
+    if (context_.main_window) context_.main_window->Enable();
+    dialog->Destroy();
+    wxEndBusyCursor();
+    if (context_.after_build) context_.after_build();
+  }
+
+  bool show_results(const std::wstring& result_path, size_t pages_written,
+                    bool /*one_file_per_folder*/) override {
+    file_created_dialog dialog(context_.main_window, *context_.settings, *context_.texts,
+                               context_.interface_font, result_path, pages_written,
+                               context_.launched);
+    dialog.ShowModal();
+    return dialog.delete_request();
+  }
+
+ private:
+  build_command_context& context_;
+};
+
+}  // namespace
+
+void run_build_command(build_command_context& context) {
+  if (!context.settings || !context.texts) return;
+  const std::wstring folder = context.folder_text ? context.folder_text() : context.settings->path;
+  wx_runner_host host(context);
+  run_interactive_build(*context.settings, folder, *context.texts, host);
 }
 
 }  // namespace tabulon
