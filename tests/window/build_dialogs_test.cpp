@@ -5,6 +5,7 @@
 #include <wx/button.h>
 #include <wx/frame.h>
 #include <wx/stattext.h>
+#include <wx/utils.h>
 
 #include <algorithm>
 #include <chrono>
@@ -183,6 +184,63 @@ TEST_F(BuildDialogs, OnePageShowsTheResultsDialogForOneFile) {
   EXPECT_TRUE(focus_on_launch_and_close);
   EXPECT_TRUE(fs::exists(tree_ / "index.html"));  // Close deletes nothing
   expect_view_settings_kept();
+}
+
+TEST_F(BuildDialogs, LaunchOpensTheOutputPageAndLaunchAndCloseEndsTheDialog) {
+  std::ofstream(tree_ / "a.txt") << "x";
+  std::ofstream(tree_ / "b.txt") << "x";
+  // A "browser" that notes what it was asked to open.
+  const fs::path opened = dir_.path() / "opened.txt";
+  const fs::path browser =
+      dir_.write("browser.sh", "#!/bin/sh\necho \"$1\" >> '" + opened.string() + "'\n");
+  fs::permissions(browser, fs::perms::owner_all);
+  s_.default_browser = from_native(browser.string());
+  const auto wait_for_opened = [&](size_t lines) {
+    const auto give_up = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    while (std::chrono::steady_clock::now() < give_up) {
+      std::ifstream in(opened);
+      size_t n = 0;
+      for (std::string line; std::getline(in, line);) ++n;
+      if (n >= lines) return true;
+      wxMilliSleep(20);
+    }
+    return false;
+  };
+
+  bool stayed_open = false;
+  step_player launch_only([&] {
+    file_created_dialog* results = shown_window<file_created_dialog>();
+    if (!results) return false;
+    click(results, "&Launch the file");
+    stayed_open = results->IsShown();
+    click(results, "&Close");
+    return true;
+  });
+  run_build_command(context_);
+  EXPECT_TRUE(stayed_open);
+  EXPECT_TRUE(context_.launched);
+  ASSERT_TRUE(wait_for_opened(1));
+
+  // After a Launch the focus is left where the dialog puts it.
+  bool focus_on_launch_and_close = true;
+  step_player launch_and_close([&] {
+    file_created_dialog* results = shown_window<file_created_dialog>();
+    if (!results) return false;
+    auto* focused = dynamic_cast<wxButton*>(wxWindow::FindFocus());
+    focus_on_launch_and_close = focused && focused->GetLabel() == "Launc&h && Close";
+    click(results, "Launc&h && Close");
+    return true;
+  });
+  run_build_command(context_);
+  EXPECT_TRUE(launch_and_close.finished());
+  EXPECT_FALSE(focus_on_launch_and_close);
+  EXPECT_FALSE(context_.launched);  // cleared again by Launch & Close
+  ASSERT_TRUE(wait_for_opened(2));
+  std::ifstream in(opened);
+  std::string line;
+  std::getline(in, line);
+  EXPECT_EQ(line, (tree_ / "index.html").string());
+  EXPECT_EQ(shown_window<file_created_dialog>(), nullptr);
 }
 
 TEST_F(BuildDialogs, DeleteRemovesExactlyTheWrittenPagesAndReportsTheCount) {

@@ -1,5 +1,7 @@
 #include "tests/window/build_dialogs_test_support.h"
 
+#include <dlfcn.h>
+#include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -13,23 +15,50 @@
 #include <string>
 #include <thread>
 
-// The few GTK and GLib calls that read and answer a native message box.
-extern "C" {
+// The few GTK and GLib calls that read and answer a native message box,
+// looked up in the toolkit wxWidgets has already loaded, so the tests need
+// no GTK headers or link line of their own.
+namespace {
+
 struct tabulon_glist {
   void* data;
   tabulon_glist* next;
   tabulon_glist* prev;
 };
-tabulon_glist* gtk_window_list_toplevels(void);
-void g_list_free(tabulon_glist* list);
-int gtk_widget_get_visible(void* widget);
-const char* gtk_window_get_title(void* window);
-unsigned long gtk_message_dialog_get_type(void);
-int g_type_check_instance_is_a(void* instance, unsigned long type);
-void g_object_get(void* object, const char* first_property, ...);
-void g_free(void* memory);
-void gtk_dialog_response(void* dialog, int response);
-}
+
+struct gtk_calls {
+  tabulon_glist* (*list_toplevels)() = nullptr;
+  void (*list_free)(tabulon_glist*) = nullptr;
+  int (*get_visible)(void*) = nullptr;
+  const char* (*get_title)(void*) = nullptr;
+  unsigned long (*message_dialog_type)() = nullptr;
+  int (*is_a)(void*, unsigned long) = nullptr;
+  void (*object_get)(void*, const char*, ...) = nullptr;
+  void (*free)(void*) = nullptr;
+  void (*dialog_response)(void*, int) = nullptr;
+
+  template <typename F>
+  static void find(F& f, const char* name) {
+    f = reinterpret_cast<F>(dlsym(RTLD_DEFAULT, name));
+  }
+  gtk_calls() {
+    find(list_toplevels, "gtk_window_list_toplevels");
+    find(list_free, "g_list_free");
+    find(get_visible, "gtk_widget_get_visible");
+    find(get_title, "gtk_window_get_title");
+    find(message_dialog_type, "gtk_message_dialog_get_type");
+    find(is_a, "g_type_check_instance_is_a");
+    find(object_get, "g_object_get");
+    find(free, "g_free");
+    find(dialog_response, "gtk_dialog_response");
+  }
+  bool usable() const {
+    return list_toplevels && list_free && get_visible && get_title && message_dialog_type && is_a &&
+           object_get && free && dialog_response;
+  }
+};
+
+}  // namespace
 
 namespace tabulon::testing {
 
@@ -119,20 +148,23 @@ bool start_gui(std::string& why) {
 }
 
 std::vector<shown_box> answer_message_boxes() {
+  static const gtk_calls gtk;
   std::vector<shown_box> boxes;
-  tabulon_glist* list = gtk_window_list_toplevels();
+  if (!gtk.usable()) {
+    ADD_FAILURE() << "the GTK calls that read message boxes were not found";
+    return boxes;
+  }
+  tabulon_glist* list = gtk.list_toplevels();
   for (tabulon_glist* item = list; item; item = item->next) {
     void* window = item->data;
-    if (!gtk_widget_get_visible(window) ||
-        !g_type_check_instance_is_a(window, gtk_message_dialog_get_type()))
-      continue;
+    if (!gtk.get_visible(window) || !gtk.is_a(window, gtk.message_dialog_type())) continue;
     char* text = nullptr;
-    g_object_get(window, "text", &text, static_cast<char*>(nullptr));
-    boxes.push_back({from_utf8(gtk_window_get_title(window)), from_utf8(text)});
-    g_free(text);
-    gtk_dialog_response(window, kGtkResponseOk);
+    gtk.object_get(window, "text", &text, static_cast<char*>(nullptr));
+    boxes.push_back({from_utf8(gtk.get_title(window)), from_utf8(text)});
+    gtk.free(text);
+    gtk.dialog_response(window, kGtkResponseOk);
   }
-  g_list_free(list);
+  gtk.list_free(list);
   return boxes;
 }
 
