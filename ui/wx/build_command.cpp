@@ -31,6 +31,10 @@ class wx_runner_host : public build_runner_host {
   explicit wx_runner_host(build_command_context& context) : context_(context) {}
 
   void show_message(std::wstring_view text, std::wstring_view caption) override {
+    if (context_.ui) {
+      context_.ui->message(text, caption);
+      return;
+    }
     wxMessageBox(box_text(text), box_text(caption), wxOK, context_.main_window);
   }
 
@@ -78,15 +82,39 @@ class wx_runner_host : public build_runner_host {
 
   bool show_results(const std::wstring& result_path, size_t pages_written,
                     bool /*one_file_per_folder*/) override {
+    if (context_.scripted_results) {
+      return play_results_choice(*context_.settings, *context_.texts, *this_prompts(),
+                                 *context_.scripted_results, result_path, pages_written,
+                                 context_.launched);
+    }
     file_created_dialog dialog(context_.main_window, *context_.settings, *context_.texts,
                                context_.interface_font, result_path, pages_written,
-                               context_.launched);
+                               context_.launched, context_.ui);
     dialog.ShowModal();
     return dialog.delete_request();
   }
 
  private:
+  // The command's messages: the context's, or message boxes over the main window.
+  prompts* this_prompts() { return context_.ui ? context_.ui : &boxes_; }
+
+  class box_prompts : public prompts {
+   public:
+    explicit box_prompts(wxWindow* owner) : owner_(owner) {}
+    void message(std::wstring_view text, std::wstring_view caption) override {
+      wxMessageBox(box_text(text), box_text(caption), wxOK, owner_);
+    }
+    bool ask_yes_no(std::wstring_view, std::wstring_view) override { return false; }
+    std::wstring choose_file_to_open(const file_chooser&) override { return {}; }
+    std::wstring choose_file_to_save(const file_chooser&) override { return {}; }
+    std::wstring choose_folder(std::wstring_view, std::wstring_view) override { return {}; }
+
+   private:
+    wxWindow* owner_;
+  };
+
   build_command_context& context_;
+  box_prompts boxes_{context_.main_window};
 };
 
 }  // namespace

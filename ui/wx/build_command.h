@@ -13,6 +13,8 @@
 
 #include "base/build_settings.h"
 #include "ui/interface_text.h"
+#include "ui/language_choice.h"
+#include "ui/prompts.h"
 
 namespace tabulon {
 
@@ -31,6 +33,16 @@ struct build_command_context {
   // Called after every build that ran (cancelled or not), so the pages can
   // show what a framed build left in the settings. May be empty.
   std::function<void()> after_build;
+
+  // Where the command's messages go (the folder, frameset, no-file and
+  // deletion messages, and a launch that fails); null: message boxes.
+  prompts* ui = nullptr;
+  // When set, the results dialog is not shown: its choice is asked of this
+  // instead, with the dialog's title, file and count lines as the caption and
+  // its four button captions (a test script answers and logs it). Launch
+  // (0) asks again, as the dialog stays open; Launch & Close (1), Delete (2),
+  // Close (3) and -1 end it.
+  button_choice* scripted_results = nullptr;
 
   // Set once the output file has been opened from the results dialog; kept by
   // the main window for the whole run.

@@ -36,12 +36,13 @@ class message_box_prompts : public prompts {
 file_created_dialog::file_created_dialog(wxWindow* owner, const build_settings& settings,
                                          const interface_text_table& texts, const wxFont& font,
                                          const std::wstring& result_path, size_t pages_written,
-                                         bool& launched)
+                                         bool& launched, prompts* ui)
     : wxDialog(owner, wxID_ANY, wxEmptyString, wxDefaultPosition, wxDefaultSize,
                wxCAPTION | wxSYSTEM_MENU | wxCLOSE_BOX),
       settings_(settings),
       texts_(texts),
-      launched_(launched) {
+      launched_(launched),
+      ui_(ui) {
   const file_created_text shown = file_created_text_of(result_path, pages_written, texts);
   SetTitle(shown.title);
 
@@ -90,9 +91,39 @@ file_created_dialog::file_created_dialog(wxWindow* owner, const build_settings& 
 
 void file_created_dialog::launch() {
   launched_ = true;
-  message_box_prompts ui(this);
+  message_box_prompts boxes(this);
+  launch_result(settings_, texts_, ui_ ? *ui_ : boxes);
+}
+
+void launch_result(const build_settings& settings, const interface_text_table& texts, prompts& ui) {
   system_shell_launcher shell;
-  launch_output_file(settings_, texts_, ui, shell);
+  launch_output_file(settings, texts, ui, shell);
+}
+
+bool play_results_choice(const build_settings& settings, const interface_text_table& texts,
+                         prompts& ui, button_choice& choice, const std::wstring& result_path,
+                         size_t pages_written, bool& launched) {
+  const file_created_text shown = file_created_text_of(result_path, pages_written, texts);
+  const std::wstring caption = shown.title + L": " + shown.file_line + L", " + shown.count_line;
+  const std::wstring buttons[] = {shown.launch_button, shown.launch_close_button,
+                                  shown.delete_button, shown.close_button};
+  for (;;) {
+    switch (choice.choose_button(caption, buttons)) {
+      case 0:
+        launched = true;
+        launch_result(settings, texts, ui);
+        continue;  // the dialog stays open
+      case 1:
+        launched = true;
+        launch_result(settings, texts, ui);
+        launched = false;
+        return false;
+      case 2:
+        return true;
+      default:
+        return false;
+    }
+  }
 }
 
 }  // namespace tabulon

@@ -11,6 +11,8 @@
 #include "base/build_settings.h"
 #include "ui/file_created_text.h"
 #include "ui/interface_text.h"
+#include "ui/language_choice.h"
+#include "ui/prompts.h"
 
 class wxButton;
 
@@ -25,7 +27,8 @@ class file_created_dialog : public wxDialog {
   // `launched` is the program-wide launched flag; it must outlive the dialog.
   file_created_dialog(wxWindow* owner, const build_settings& settings,
                       const interface_text_table& texts, const wxFont& font,
-                      const std::wstring& result_path, size_t pages_written, bool& launched);
+                      const std::wstring& result_path, size_t pages_written, bool& launched,
+                      prompts* ui = nullptr);
 
   bool delete_request() const { return delete_request_; }
 
@@ -35,7 +38,19 @@ class file_created_dialog : public wxDialog {
   const build_settings& settings_;
   const interface_text_table& texts_;
   bool& launched_;
+  prompts* ui_;
   bool delete_request_ = false;
 };
+
+// The results dialog's choice asked of `choice` instead of shown (test
+// scripts): caption "<title>: <file line>, <count line>", the four buttons.
+// Launch opens the output file and asks again; true when Delete was chosen.
+bool play_results_choice(const build_settings& settings, const interface_text_table& texts,
+                         prompts& ui, button_choice& choice, const std::wstring& result_path,
+                         size_t pages_written, bool& launched);
+
+// Opens the output file the way "Launch output file" does; failures are
+// reported through `ui`.
+void launch_result(const build_settings& settings, const interface_text_table& texts, prompts& ui);
 
 }  // namespace tabulon
