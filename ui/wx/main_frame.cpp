@@ -319,7 +319,8 @@ config_write_extras main_frame::write_extras() const {
 
 window_placement_record main_frame::current_placement() const {
   window_placement_record placement;
-  const wxRect rect = normal_rect_.IsEmpty() ? GetRect() : normal_rect_;
+  const bool normal = !IsMaximized() && !IsIconized();
+  const wxRect rect = normal || normal_rect_.IsEmpty() ? GetRect() : normal_rect_;
   placement.show_cmd = IsMaximized() ? 3 : 1;
   placement.left = rect.GetLeft();
   placement.top = rect.GetTop();
@@ -342,6 +343,10 @@ void main_frame::restore_placement() {
   SetSize(placement->left, placement->top, width, height);
   normal_rect_ = wxRect(placement->left, placement->top, width, height);
   if (placement->show_cmd == 3) Maximize();
+}
+
+void main_frame::window_shown() {
+  if (!IsMaximized() && !IsIconized()) normal_rect_ = GetRect();
 }
 
 void main_frame::save_on_exit() {

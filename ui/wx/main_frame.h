@@ -50,6 +50,9 @@ class main_frame : public wxFrame {
   bool click_control(const std::wstring& name);
   void dump_controls(const std::wstring& path);
 
+  // Called once the window is on the screen.
+  void window_shown();
+
   const wxFont& interface_font() const { return font_; }
   void set_interface_font(const wxFont& font);
 

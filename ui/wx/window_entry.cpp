@@ -20,6 +20,7 @@ class window_app : public wxApp {
     auto* frame = new main_frame(app_, &answers_);
     SetTopWindow(frame);
     frame->Show();
+    CallAfter([frame] { frame->window_shown(); });
     if (test_script_requested()) start_test_script(frame, answers_);
     return true;
   }
