@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building and testing tabulon need, if any are missing.
 set -euo pipefail
-packages=(cmake make g++ pkg-config libgtest-dev libgmock-dev libxml2-utils tidy)
+# libwxgtk3.2-dev builds the window; xvfb, xauth and the DejaVu fonts run its tests.
+packages=(cmake make g++ pkg-config libgtest-dev libgmock-dev libxml2-utils tidy
+  libwxgtk3.2-dev xvfb xauth fonts-dejavu-core)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

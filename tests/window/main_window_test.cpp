@@ -276,5 +276,52 @@ TEST(main_window, the_language_button_loads_a_translation_and_restores_english) 
   EXPECT_EQ(general.at("language_file"), "");
 }
 
+TEST(main_window, without_a_display_the_program_says_so_in_one_line_and_exits_1) {
+  window_program program;
+  // Runs without an X server of its own: no display at all, then one that
+  // cannot be opened.
+  for (const char* display : {"DISPLAY=", "DISPLAY=:97531"}) {
+    const window_run run = program.run({"exit"}, std::chrono::seconds(20), {display});
+    ASSERT_TRUE(run.exited) << display;
+    EXPECT_EQ(run.status, 1) << display;
+    EXPECT_NE(run.output.find("tabulon: the window needs a display"), std::string::npos)
+        << display << ": " << run.output;
+    EXPECT_NE(run.output.find("tabulon CONFIG.init"), std::string::npos);
+    EXPECT_FALSE(program.exists("tabulon.init"));
+  }
+}
+
+// Every label, check box and button of every page fits on its page, in
+// English and in both translations, at the default font.
+TEST(main_window, no_control_is_cut_off_in_english_german_or_french) {
+  window_program program;
+  REQUIRE_DISPLAY(program);
+  for (const char* language : {"", "Translations/Deutsch.xml", "Translations/Francais.xml"}) {
+    program.write("general.init", std::string("[TABULON]\r\nlanguage_file=") + language + "\r\n");
+    std::vector<std::string> steps;
+    for (int page = 0; page < 6; ++page) {
+      steps.push_back("page " + std::to_string(page));
+      steps.push_back("wait 100");
+      steps.push_back("dump " + program.path("p" + std::to_string(page) + ".txt"));
+    }
+    steps.push_back("exit");
+    const window_run run = program.run(steps);
+    ASSERT_TRUE(run.exited) << run.log;
+    // The whole window fits on the 1280 x 900 test screen.
+    const std::string minimum = program.read_dump("p0.txt").at("window.min");
+    const int min_width = std::stoi(minimum);
+    const int min_height = std::stoi(minimum.substr(minimum.find(',') + 1));
+    EXPECT_LE(min_width, 1280) << language;
+    EXPECT_LE(min_height, 900) << language;
+    for (int page = 0; page < 6; ++page) {
+      for (const auto& [key, value] : program.read_dump("p" + std::to_string(page) + ".txt")) {
+        if (key.ends_with(".fits") && value != "1") {
+          ADD_FAILURE() << (*language ? language : "English") << ", page " << page << ": " << key;
+        }
+      }
+    }
+  }
+}
+
 }  // namespace
 }  // namespace tabulon::testing

@@ -65,8 +65,14 @@ void option_page_view::build(const interface_text_table& texts) {
   // groups, then the page's other buttons. Widgets are created in this
   // order, so Tab moves down the page.
   size_t row_count = 0;
-  for (const bound_control& b : controls_) row_count += is_row(b.control->kind) ? 1 : 0;
-  const bool two_pairs = row_count > 10;  // the word list: label-box pairs side by side
+  bool lists = false;
+  for (const bound_control& b : controls_) {
+    row_count += is_row(b.control->kind) ? 1 : 0;
+    lists = lists || b.control->kind == control_kind::history_box;
+  }
+  // Long pages of short boxes (the words, the numbers) put two rows side by
+  // side; pages of drop-down boxes keep one wide box per row.
+  const bool two_pairs = row_count > 10 && !lists;
   auto* rows = new wxFlexGridSizer(two_pairs ? 8 : 4, 4, 6);
   rows->AddGrowableCol(1, 1);
   if (two_pairs) rows->AddGrowableCol(5, 1);
