@@ -50,6 +50,19 @@ std::wstring window_title(std::wstring_view config_path) {
   return title;
 }
 
+wchar_t mnemonic_letter(std::wstring_view caption) {
+  for (size_t i = 0; i + 1 < caption.size(); ++i) {
+    if (caption[i] != L'&') continue;
+    if (caption[i + 1] == L'&') {
+      ++i;
+      continue;
+    }
+    const wchar_t c = caption[i + 1];
+    return c >= L'A' && c <= L'Z' ? static_cast<wchar_t>(c - L'A' + L'a') : c;
+  }
+  return 0;
+}
+
 int active_page_index(int32_t stored) {
   return stored >= 0 && stored < kOptionPageCount ? stored : 0;
 }

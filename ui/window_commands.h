@@ -85,4 +85,8 @@ int active_page_index(int32_t stored);
 // Ctrl+Page Up and Down: the page before or after `current`, round the ends.
 int step_page(int current, int step);
 
+// The access key of a caption: the lower-cased character after the first
+// single "&" ("&&" is a literal "&"); 0 when there is none.
+wchar_t mnemonic_letter(std::wstring_view caption);
+
 }  // namespace tabulon

@@ -61,5 +61,15 @@ TEST(window_commands, pages_step_round_the_ends_and_bad_indexes_select_the_first
   EXPECT_EQ(step_page(42, 1), 1);  // an index out of range counts as the first page
 }
 
+TEST(window_commands, access_keys_come_from_the_single_ampersand) {
+  EXPECT_EQ(mnemonic_letter(L"Fi&le Specification:"), L'l');
+  EXPECT_EQ(mnemonic_letter(L"&Title:"), L't');
+  EXPECT_EQ(mnemonic_letter(L"Launc&h && Close"), L'h');
+  EXPECT_EQ(mnemonic_letter(L"Convert spaces, &&&, #"), L',');
+  EXPECT_EQ(mnemonic_letter(L"A && B"), 0);
+  EXPECT_EQ(mnemonic_letter(L"Add"), 0);
+  EXPECT_EQ(mnemonic_letter(L"trailing&"), 0);
+}
+
 }  // namespace
 }  // namespace tabulon

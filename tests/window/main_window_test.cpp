@@ -276,6 +276,19 @@ TEST(main_window, the_language_button_loads_a_translation_and_restores_english) 
   EXPECT_EQ(general.at("language_file"), "");
 }
 
+TEST(main_window, f2_and_access_keys_move_the_focus_to_their_box) {
+  window_program program;
+  REQUIRE_DISPLAY(program);
+  const window_run run = program.run({"page 3", "key F2", "dump " + program.path("a.txt"),
+                                      "key alt+l", "dump " + program.path("b.txt"), "key alt+t",
+                                      "dump " + program.path("c.txt"), "exit"});
+  ASSERT_TRUE(run.exited) << run.log;
+  EXPECT_EQ(program.read_dump("a.txt").at("window.page"), "0");
+  EXPECT_EQ(program.read_dump("a.txt").at("window.focus"), "path");
+  EXPECT_EQ(program.read_dump("b.txt").at("window.focus"), "file_spec");  // Fi&le Specification:
+  EXPECT_EQ(program.read_dump("c.txt").at("window.focus"), "title");      // &Title:
+}
+
 TEST(main_window, without_a_display_the_program_says_so_in_one_line_and_exits_1) {
   window_program program;
   // Runs without an X server of its own: no display at all, then one that

@@ -12,9 +12,11 @@
 #include <wx/radiobut.h>
 #include <wx/sizer.h>
 #include <wx/spinctrl.h>
+#include <wx/stattext.h>
 #include <wx/textctrl.h>
 #include <wx/tooltip.h>
 
+#include <cctype>
 #include <cmath>
 #include <fstream>
 
@@ -363,15 +365,41 @@ void main_frame::on_close(wxCloseEvent& event) {
   Destroy();
 }
 
-void main_frame::press_key(int wx_key_code, bool ctrl) {
+void main_frame::press_key(int wx_key_code, bool ctrl, bool alt) {
   wxKeyEvent event(wxEVT_CHAR_HOOK);
   event.m_keyCode = wx_key_code;
   event.m_controlDown = ctrl;
+  event.m_altDown = alt;
   event.SetEventObject(this);
   HandleWindowEvent(event);
 }
 
+bool main_frame::focus_by_access_key(wchar_t letter) {
+  // Buttons and check boxes take their access keys from the toolkit; a plain
+  // label hands its key on to the box beside it.
+  const int page = page_index();
+  if (page >= static_cast<int>(views_.size())) return false;
+  for (bound_control& b : views_[static_cast<size_t>(page)]->controls()) {
+    if (b.label == nullptr || dynamic_cast<wxStaticText*>(b.label) == nullptr) continue;
+    if (mnemonic_letter(from_wx(b.label->GetLabel())) != letter) continue;
+    wxWindow* field = b.combo != nullptr    ? static_cast<wxWindow*>(b.combo)
+                      : b.text != nullptr   ? static_cast<wxWindow*>(b.text)
+                      : b.choice != nullptr ? static_cast<wxWindow*>(b.choice)
+                                            : static_cast<wxWindow*>(b.spin);
+    if (field == nullptr) return false;
+    field->SetFocus();
+    return true;
+  }
+  return false;
+}
+
 void main_frame::on_char_hook(wxKeyEvent& event) {
+  if (event.AltDown() && !event.ControlDown()) {
+    const int code = event.GetKeyCode();
+    if (code < 128 && std::isalnum(code) &&
+        focus_by_access_key(static_cast<wchar_t>(std::tolower(code))))
+      return;
+  }
   const auto key = key_of(event.GetKeyCode());
   const auto command = key ? command_for_key(*key, event.ControlDown()) : std::nullopt;
   if (!command) {
@@ -578,6 +606,15 @@ void main_frame::dump_controls(const std::wstring& path) {
   };
   line(L"window.title", from_wx(GetTitle()));
   line(L"window.page", std::to_wstring(page_index()));
+  wxWindow* focus = wxWindow::FindFocus();
+  std::wstring focused;
+  for (option_page_view* view : views_)
+    for (const bound_control& b : view->controls())
+      for (wxWindow* w : {static_cast<wxWindow*>(b.combo), static_cast<wxWindow*>(b.text),
+                          static_cast<wxWindow*>(b.choice), static_cast<wxWindow*>(b.spin)})
+        if (w != nullptr && focus != nullptr && (w == focus || w->IsDescendant(focus)))
+          focused = std::wstring(b.control->name);
+  line(L"window.focus", focused);
   line(L"window.font", encode_font(from_wx_font(font_, pixels_per_inch_), pixels_per_inch_));
   const wxRect rect = GetRect();
   line(L"window.rect", std::to_wstring(rect.x) + L"," + std::to_wstring(rect.y) + L"," +

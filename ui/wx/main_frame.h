@@ -32,7 +32,7 @@ class main_frame : public wxFrame {
   // Runs a command as its key or button does.
   void run_command(window_command command);
   // A key press as the window receives it (test scripts send these).
-  void press_key(int wx_key_code, bool ctrl);
+  void press_key(int wx_key_code, bool ctrl, bool alt = false);
   // Copies every page into the settings, and shows the settings on every page.
   void copy_pages_into_settings();
   void show_settings_on_pages();
@@ -59,6 +59,7 @@ class main_frame : public wxFrame {
  private:
   void build_window();
   void on_char_hook(wxKeyEvent& event);
+  bool focus_by_access_key(wchar_t letter);
   void on_close(wxCloseEvent& event);
   void save_on_exit();
   config_write_extras write_extras() const;

@@ -3,6 +3,7 @@
 #include <wx/timer.h>
 
 #include <cstdlib>
+#include <cwctype>
 #include <fstream>
 #include <memory>
 #include <sstream>
@@ -64,7 +65,11 @@ class player : public wxTimer {
       std::wstring name = arg;
       const bool ctrl = name.starts_with(L"ctrl+");
       if (ctrl) name = name.substr(5);
-      frame_->press_key(key_code(name), ctrl);
+      const bool alt = name.starts_with(L"alt+");
+      if (alt) name = name.substr(4);
+      // A single letter is that letter's key (upper case, as the toolkit reports it).
+      const int code = name.size() == 1 ? static_cast<int>(std::towupper(name[0])) : key_code(name);
+      frame_->press_key(code, ctrl, alt);
     } else if (verb == L"set") {
       const size_t blank = arg.find(L' ');
       const std::wstring name = arg.substr(0, blank);

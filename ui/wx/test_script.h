@@ -5,7 +5,7 @@
 // TABULON_TEST_LOG. Choosers and message boxes then take their answers from
 // the script and are logged instead of being shown. One step per line:
 //
-//   key [ctrl+]F1..F12|PageUp|PageDown|Escape   a key press, as the window gets it
+//   key [ctrl+][alt+]F1..F12|PageUp|PageDown|Escape|LETTER   a key press, as the window gets it
 //   set NAME VALUE       a control of the table: text, or a number (groups: "3/1")
 //   click NAME           a button of the table ("NAME.add" for its Add button,
 //                        "build", "exit", "help" for the buttons below the pages)
