@@ -122,10 +122,18 @@ TEST_F(BuildDialogs, ProgressDialogMovesAndCancelStopsTheBuildWithoutAResult) {
   bool results_seen = false;
   int cancel_at = -1;
   int ticks = 0;
+  bool centred = false;
+  wxString title;
   step_player player([&] {
     if (shown_window<file_created_dialog>()) results_seen = true;
     feedback_dialog* progress = shown_window<feedback_dialog>();
     if (!progress) return cancel_at >= 0;
+    if (ticks == 0) {
+      const wxPoint a = progress->GetScreenRect().GetPosition() + progress->GetSize() / 2;
+      const wxPoint b = main_->GetScreenRect().GetPosition() + main_->GetSize() / 2;
+      centred = std::abs(a.x - b.x) <= 2 && std::abs(a.y - b.y) <= 2;
+      title = progress->GetTitle();
+    }
     progress->refresh();
     positions.insert(progress->gauge().position());
     if (!progress->folder_text().empty()) folders.insert(progress->folder_text());
@@ -147,6 +155,8 @@ TEST_F(BuildDialogs, ProgressDialogMovesAndCancelStopsTheBuildWithoutAResult) {
   EXPECT_GE(folders.size(), 3u);
   EXPECT_TRUE(main_disabled_during_build) << "the main window took input during the build";
   EXPECT_TRUE(still_open_after_cancel);
+  EXPECT_TRUE(centred) << "the progress dialog is not centred on the main window";
+  EXPECT_EQ(title, "Building HTML File(s)");
   EXPECT_FALSE(results_seen);
   EXPECT_EQ(shown_window<feedback_dialog>(), nullptr);
   EXPECT_TRUE(main_->IsEnabled());
