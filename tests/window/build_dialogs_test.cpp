@@ -167,6 +167,30 @@ TEST_F(BuildDialogs, ProgressDialogMovesAndCancelStopsTheBuildWithoutAResult) {
   expect_view_settings_kept();
 }
 
+TEST_F(BuildDialogs, ThePagesAreRefreshedOnlyOnceTheSwitchedSettingsAreBack) {
+  // All links in one file without folders first builds without folder
+  // anchors; the pages must not pick that up.
+  std::ofstream(tree_ / "a.txt") << "x";
+  s_.recursive_build = 1;
+  s_.recursive_build_single_file = 0;
+  int refreshed = 0;
+  int32_t anchors_seen = -1;
+  context_.after_build = [&] {
+    ++refreshed;
+    anchors_seen = s_.folder_anchors;
+  };
+  step_player player([&] {
+    file_created_dialog* results = shown_window<file_created_dialog>();
+    if (!results) return false;
+    click(results, "&Close");
+    return true;
+  });
+  run_build_command(context_);
+  EXPECT_EQ(refreshed, 1);
+  EXPECT_EQ(anchors_seen, 1);
+  expect_view_settings_kept();
+}
+
 TEST_F(BuildDialogs, OnePageShowsTheResultsDialogForOneFile) {
   std::ofstream(tree_ / "a.txt") << "x";
   std::vector<wxString> labels, texts;

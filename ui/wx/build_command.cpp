@@ -77,7 +77,6 @@ class wx_runner_host : public build_runner_host {
     if (context_.main_window) context_.main_window->Enable();
     dialog->Destroy();
     wxEndBusyCursor();
-    if (context_.after_build) context_.after_build();
   }
 
   bool show_results(const std::wstring& result_path, size_t pages_written,
@@ -123,7 +122,14 @@ void run_build_command(build_command_context& context) {
   if (!context.settings || !context.texts) return;
   const std::wstring folder = context.folder_text ? context.folder_text() : context.settings->path;
   wx_runner_host host(context);
-  run_interactive_build(*context.settings, folder, *context.texts, host);
+  const runner_report report =
+      run_interactive_build(*context.settings, folder, *context.texts, host);
+  // Only now are the settings the build switched put back, so the pages show
+  // (and later save) the values from before the build.
+  const bool built = report.outcome != runner_outcome::folder_not_accessible &&
+                     report.outcome != runner_outcome::pages_not_copied &&
+                     report.outcome != runner_outcome::frameset_missing;
+  if (built && context.after_build) context.after_build();
 }
 
 }  // namespace tabulon

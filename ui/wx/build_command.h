@@ -30,8 +30,9 @@ struct build_command_context {
   // Copies the values of all option pages into the settings; false stops the
   // command (nothing built). Empty: the settings are already up to date.
   std::function<bool()> copy_pages_into_settings;
-  // Called after every build that ran (cancelled or not), so the pages can
-  // show what a framed build left in the settings. May be empty.
+  // Called once the command is done, after every build that ran (cancelled
+  // or not) and after the settings it switched are put back, so the pages
+  // can show what the build left in the settings. May be empty.
   std::function<void()> after_build;
 
   // Where the command's messages go (the folder, frameset, no-file and
