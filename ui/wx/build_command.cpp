@@ -69,8 +69,10 @@ class wx_runner_host : public build_runner_host {
         if (*to_leave && (*to_leave)->IsRunning()) (*to_leave)->Exit();
       });
     });
+    context_.build_running = true;
     while (!done.load()) loop.Run();
     worker.join();
+    context_.build_running = false;
     *to_leave = nullptr;
 
     dialog->refresh();

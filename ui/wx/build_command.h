@@ -45,6 +45,10 @@ struct build_command_context {
   // Close (3) and -1 end it.
   button_choice* scripted_results = nullptr;
 
+  // True while the build runs (the progress dialog is up): the main window
+  // should refuse to close then, as the build works on its settings.
+  bool build_running = false;
+
   // Set once the output file has been opened from the results dialog; kept by
   // the main window for the whole run.
   bool launched = false;
