@@ -161,6 +161,13 @@ TEST_F(BuildDialogs, ProgressDialogMovesAndCancelStopsTheBuildWithoutAResult) {
   EXPECT_EQ(shown_window<feedback_dialog>(), nullptr);
   EXPECT_TRUE(main_->IsEnabled());
   EXPECT_FALSE(context_.build_running);
+  // The dialog goes away at the next idle time; until then its timer must
+  // leave the build's progress record (gone with the build) alone.
+  for (wxWindow* w : wxTopLevelWindows)
+    if (auto* d = dynamic_cast<feedback_dialog*>(w)) {
+      d->refresh();
+      EXPECT_FALSE(d->IsShown());
+    }
   const size_t written = pages_in(tree_).size();
   EXPECT_GT(written, 0u);
   EXPECT_LT(written, 501u) << "Cancel did not stop the build";

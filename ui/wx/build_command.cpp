@@ -76,6 +76,7 @@ class wx_runner_host : public build_runner_host {
     *to_leave = nullptr;
 
     dialog->refresh();
+    dialog->finish();
     if (context_.main_window) context_.main_window->Enable();
     dialog->Destroy();
     wxEndBusyCursor();

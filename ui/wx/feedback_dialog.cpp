@@ -21,7 +21,7 @@ feedback_dialog::feedback_dialog(wxWindow* owner, const interface_text_table& te
     : wxDialog(owner, wxID_ANY, texts.text(ui_text::feedback_title), wxDefaultPosition,
                wxDefaultSize, wxCAPTION),
       texts_(texts),
-      relay_(relay),
+      relay_(&relay),
       timer_(this, kTimerId) {
   auto* grid = new wxFlexGridSizer(2, FromDIP(wxSize(8, 8)));
   grid->AddGrowableCol(1, 1);
@@ -65,7 +65,8 @@ feedback_dialog::~feedback_dialog() {
 }
 
 void feedback_dialog::refresh() {
-  const progress_display shown = progress_display_of(relay_.take_snapshot(), texts_);
+  if (!relay_) return;
+  const progress_display shown = progress_display_of(relay_->take_snapshot(), texts_);
   if (folder_box_->GetValue() != shown.folder_text) folder_box_->ChangeValue(shown.folder_text);
   if (file_box_->GetValue() != shown.file_text) file_box_->ChangeValue(shown.file_text);
   gauge_->set_position(shown.bar_position);
@@ -83,13 +84,18 @@ void feedback_dialog::on_timer(wxTimerEvent&) {
   refresh();
 }
 
+void feedback_dialog::finish() {
+  timer_.Stop();
+  relay_ = nullptr;
+}
+
 void feedback_dialog::on_cancel(wxCommandEvent&) {
-  relay_.request_cancel();
+  if (relay_) relay_->request_cancel();
 }
 
 void feedback_dialog::on_close(wxCloseEvent& event) {
   // Closing from the title bar is a Cancel; the build's end closes the dialog.
-  relay_.request_cancel();
+  if (relay_) relay_->request_cancel();
   if (event.CanVeto()) event.Veto();
 }
 

@@ -28,6 +28,9 @@ class feedback_dialog : public wxDialog {
 
   // Reads the relay and shows what it carries (the timer calls this).
   void refresh();
+  // Stops the timer and lets go of the relay; called when the build has
+  // ended, before the relay goes away (the dialog itself is destroyed later).
+  void finish();
 
   const gradient_gauge& gauge() const { return *gauge_; }
   wxString folder_text() const;
@@ -39,7 +42,7 @@ class feedback_dialog : public wxDialog {
   void on_close(wxCloseEvent& event);
 
   const interface_text_table& texts_;
-  progress_relay& relay_;
+  progress_relay* relay_;  // null once finished
   wxTimer timer_;
   wxTextCtrl* folder_box_ = nullptr;
   wxTextCtrl* file_box_ = nullptr;
