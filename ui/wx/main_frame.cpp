@@ -360,7 +360,11 @@ void main_frame::save_on_exit() {
 }
 
 void main_frame::on_close(wxCloseEvent& event) {
-  (void)event;
+  // A running build works on the settings: the window stays until it ends.
+  if (build_context_.build_running && event.CanVeto()) {
+    event.Veto();
+    return;
+  }
   save_on_exit();
   Destroy();
 }
