@@ -86,6 +86,43 @@ batch_result application::run_batch(std::wstring_view command_tail) {
   return result;
 }
 
+config_context application::settings_context() const {
+  return config_context{program_folder, current_directory()};
+}
+
+config_status application::read_main_configuration() {
+  return read_configuration(settings, store,
+                            resolve_in_program_folder(L"tabulon.init", program_folder),
+                            settings_context());
+}
+
+interface_fonts application::read_font(int pixels_per_inch) const {
+  return read_interface_font(settings_context(), pixels_per_inch);
+}
+
+std::optional<window_placement_record> application::read_placement(int screen_width,
+                                                                   int screen_height) const {
+  return read_window_placement(settings_context(), screen_width, screen_height);
+}
+
+config_status application::write_exit_configuration(const config_write_extras& extras) {
+  return write_configuration(settings, store,
+                             resolve_in_program_folder(L"tabulon.init", program_folder),
+                             settings_context(), extras);
+}
+
+config_status application::start_interactive() {
+  if (!program_folder.empty()) set_current_directory(program_folder);
+  settings.current_config_path = resolve_in_program_folder(L"tabulon.init", program_folder);
+  return read_main_configuration();
+}
+
+bool display_available() {
+  const char* x11 = std::getenv("DISPLAY");
+  const char* wayland = std::getenv("WAYLAND_DISPLAY");
+  return (x11 != nullptr && *x11 != 0) || (wayland != nullptr && *wayland != 0);
+}
+
 namespace {
 
 void print_line(std::FILE* stream, const std::wstring& text) {
@@ -142,7 +179,7 @@ std::vector<std::wstring> batch_report_lines(const build_result& build, const st
   return lines;
 }
 
-int run_main(int argc, char** argv) {
+int run_main(int argc, char** argv, window_runner window) {
   // The random sort order draws from the C library's generator.
   std::srand(static_cast<unsigned>(std::time(nullptr)));
 
@@ -162,11 +199,20 @@ int run_main(int argc, char** argv) {
   }
   const std::wstring tail = command_tail_from_arguments(argc, argv);
   if (tail.empty()) {
-    std::fputs(
-        "tabulon: the window is not part of this build; run \"tabulon CONFIG.init\" to build "
-        "unattended\n",
-        stderr);
-    return 1;
+    if (window == nullptr) {
+      std::fputs(
+          "tabulon: the window is not part of this build; run \"tabulon CONFIG.init\" to build "
+          "unattended\n",
+          stderr);
+      return 1;
+    }
+    if (!display_available()) {
+      std::fputs(kNoWindowLine, stderr);
+      return 1;
+    }
+    application app;
+    app.start_interactive();
+    return window(app);
   }
 
   tune_allocator_for_builds();

@@ -7,13 +7,14 @@
 // and batch mode (anything else: the whole tail names a configuration file,
 // one build runs without any window, and the result is optionally opened).
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "base/build_settings.h"
 #include "app/config_file.h"
 #include "app/ini_store.h"
+#include "base/build_settings.h"
 #include "engine/build_result.h"
 #include "platform/path_rules.h"
 
@@ -47,6 +48,22 @@ class application {
   // set. Does not change the current directory.
   batch_result run_batch(std::wstring_view command_tail);
 
+  // Interactive start-up, before the window opens: the program folder
+  // becomes the current directory and "tabulon.init" is read from it. A
+  // missing file leaves the reader's defaults.
+  config_status start_interactive();
+
+  // The program's own configuration files. Every read and write of
+  // "tabulon.init", "general.init" and "font.init" goes through these, so the
+  // folder that holds them is decided in one place.
+  config_context settings_context() const;
+  config_status read_main_configuration();
+  interface_fonts read_font(int pixels_per_inch) const;
+  std::optional<window_placement_record> read_placement(int screen_width, int screen_height) const;
+  // On Exit: the settings to "tabulon.init", the preferences and the window
+  // placement to "general.init", the interface font to "font.init".
+  config_status write_exit_configuration(const config_write_extras& extras);
+
   build_settings settings;
   ini_store store;  // the main configuration file, so unknown keys survive a save
   std::wstring program_folder;
@@ -76,9 +93,24 @@ int batch_exit_status(const build_result& build);
 // no page was written and none failed, why nothing was written.
 std::vector<std::wstring> batch_report_lines(const build_result& build, const std::wstring& root);
 
+// Shows the window over the application object until it is closed; returns
+// the exit status (1 when no display can be opened). Supplied by the window
+// library when the program is built with it.
+using window_runner = int (*)(application& app);
+
+// The line printed when the window cannot be shown.
+inline constexpr const char* kNoWindowLine =
+    "tabulon: the window needs a display (DISPLAY or WAYLAND_DISPLAY); run \"tabulon "
+    "CONFIG.init\" to build unattended\n";
+
+// True when the environment names a display the window could open.
+bool display_available();
+
 // Runs the program for the command line of main(); returns the exit status:
-// that of batch_exit_status for a batch build, 0 for --help and --version, 1
-// for an empty command line.
-int run_main(int argc, char** argv);
+// that of batch_exit_status for a batch build, 0 for --help and --version.
+// An empty command line runs the window through `window` after the
+// interactive start-up, or prints kNoWindowLine and returns 1 when there is
+// no window or no display.
+int run_main(int argc, char** argv, window_runner window = nullptr);
 
 }  // namespace tabulon

@@ -132,5 +132,51 @@ TEST(Application, ExitStatusAndReportFollowWhatTheBuildWrote) {
             std::wstring::npos);
 }
 
+// Interactive start-up makes the program folder current and reads its
+// "tabulon.init"; Exit writes the three files there, whatever the current
+// directory has become in between.
+TEST(Application, InteractiveStartReadsAndExitWritesTheProgramFolderFiles) {
+  testing::temp_dir dir;
+  const std::wstring folder = from_native(dir.path().string()) + L"/";
+  dir.write("tabulon.init", "[TABULON]\r\ntitle=From the folder\r\nactive_page=4\r\n");
+  const std::wstring before = current_directory();
+  application app(folder);
+  EXPECT_TRUE(app.start_interactive().ok);
+  EXPECT_EQ(app.settings.title, L"From the folder");
+  EXPECT_EQ(app.settings.active_page, 4);
+  EXPECT_EQ(app.settings.current_config_path, folder + L"tabulon.init");
+  std::wstring here = current_directory();
+  if (!here.empty() && here.back() != L'/') here += L'/';
+  EXPECT_EQ(here, folder);
+
+  set_current_directory(before);
+  app.settings.title = L"Changed";
+  config_write_extras extras;
+  extras.interface_font = default_interface_font(96);
+  extras.placement = window_placement_record{};
+  extras.placement->right = 800;
+  extras.placement->bottom = 600;
+  EXPECT_TRUE(app.write_exit_configuration(extras).ok);
+  EXPECT_NE(testing::read_bytes(dir.path() / "tabulon.init").find("title=Changed\r\n"),
+            std::string::npos);
+  EXPECT_NE(testing::read_bytes(dir.path() / "general.init").find("WindowPlacement="),
+            std::string::npos);
+  EXPECT_NE(testing::read_bytes(dir.path() / "font.init").find("Font=Arial,"), std::string::npos);
+  ASSERT_TRUE(app.read_placement(1280, 1024));
+  EXPECT_EQ(app.read_placement(1280, 1024)->right, 800);
+  EXPECT_TRUE(app.read_font(96).stored);
+}
+
+TEST(Application, WithoutAFileTheWindowStartsOnTheDefaults) {
+  testing::temp_dir dir;
+  const std::wstring before = current_directory();
+  application app(from_native(dir.path().string()) + L"/");
+  EXPECT_FALSE(app.start_interactive().ok);
+  EXPECT_EQ(app.settings.file_spec, L"*.*");
+  EXPECT_FALSE(app.read_placement(1280, 1024));
+  EXPECT_FALSE(app.read_font(96).stored);
+  set_current_directory(before);
+}
+
 }  // namespace
 }  // namespace tabulon
