@@ -107,7 +107,7 @@ std::optional<window_placement_record> application::read_placement(int screen_wi
 
 config_status application::write_exit_configuration(const config_write_extras& extras) {
   return write_configuration(settings, store,
-                             resolve_in_program_folder(L"tabulon.init", program_folder),
+                             resolve_for_writing(L"tabulon.init", program_folder),
                              settings_context(), extras);
 }
 
