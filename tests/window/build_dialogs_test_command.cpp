@@ -2,11 +2,9 @@
 // the results choice, Delete, and the folder message, with the settings the
 // build must hand back checked in the "tabulon.init" written on Exit.
 //
-// They need the main window to hand the command its prompts (so that a test
-// script logs the messages) and, under a script, its button choice for the
-// results dialog; until main_frame sets build_command_context::ui and
-// ::scripted_results they stay disabled, as the real dialogs would wait for
-// a person.
+// The main window hands the command its prompts (so that a test script logs
+// the messages) and, under a script, its button choice for the results
+// dialog, which would otherwise wait for a person.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -58,7 +56,7 @@ class BuildCommand : public ::testing::Test {
   fs::path tree_;
 };
 
-TEST_F(BuildCommand, DISABLED_F3BuildsAndDeleteRemovesExactlyThePagesItWrote) {
+TEST_F(BuildCommand, F3BuildsAndDeleteRemovesExactlyThePagesItWrote) {
   write_config("recursive_build=TRUE\r\nrecursive_build_single_file=TRUE\r\n");
   const testing::window_run run = program_.run({"answer_button 2", "key F3", "exit"});
   ASSERT_TRUE(run.exited) << run.log << run.output;
@@ -75,7 +73,7 @@ TEST_F(BuildCommand, DISABLED_F3BuildsAndDeleteRemovesExactlyThePagesItWrote) {
   expect_view_settings_kept();
 }
 
-TEST_F(BuildCommand, DISABLED_AllLinksInOneFileKeepsFolderAnchorsOnAfterTheBuild) {
+TEST_F(BuildCommand, AllLinksInOneFileKeepsFolderAnchorsOnAfterTheBuild) {
   write_config("recursive_build=TRUE\r\nrecursive_build_single_file=FALSE\r\n");
   const testing::window_run run = program_.run({"answer_button 3", "key F3", "exit"});
   ASSERT_TRUE(run.exited) << run.log << run.output;
@@ -84,7 +82,7 @@ TEST_F(BuildCommand, DISABLED_AllLinksInOneFileKeepsFolderAnchorsOnAfterTheBuild
   expect_view_settings_kept();
 }
 
-TEST_F(BuildCommand, DISABLED_AMissingRootFolderIsReportedAndNothingIsBuilt) {
+TEST_F(BuildCommand, AMissingRootFolderIsReportedAndNothingIsBuilt) {
   write_config("recursive_build=TRUE\r\n");
   const testing::window_run run =
       program_.run({"set path " + (tree_ / "gone").string(), "key F3", "exit"});

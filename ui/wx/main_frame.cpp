@@ -137,6 +137,9 @@ main_frame::main_frame(application& app, scripted_answers* answers)
     return true;
   };
   build_context_.after_build = [this] { show_settings_on_pages(); };
+  // The build's messages go through the window's prompts, so a test script
+  // can read and answer them like every other message.
+  build_context_.ui = &prompts_;
 
   Bind(wxEVT_CHAR_HOOK, &main_frame::on_char_hook, this);
   Bind(wxEVT_CLOSE_WINDOW, &main_frame::on_close, this);
@@ -459,6 +462,7 @@ void main_frame::run_command(window_command command) {
       break;
     }
     case window_command::build:
+      build_context_.scripted_results = answers_ && answers_->active ? &prompts_ : nullptr;
       run_build_command(build_context_);
       break;
     case window_command::choose_root_folder:
