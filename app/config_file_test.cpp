@@ -13,10 +13,7 @@ namespace {
 
 using testing::read_bytes;
 using testing::temp_dir;
-
-std::wstring wide(const std::filesystem::path& p) {
-  return from_native(p.string());
-}
+using testing::wide;
 
 // A program folder of its own for every test, with "." standing for /start/here.
 struct config_fixture {

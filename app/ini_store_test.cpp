@@ -13,10 +13,7 @@ namespace {
 
 using testing::read_bytes;
 using testing::temp_dir;
-
-std::wstring wide(const std::filesystem::path& p) {
-  return from_native(p.string());
-}
+using testing::wide;
 
 ini_store parsed(std::wstring_view text) {
   ini_store store;

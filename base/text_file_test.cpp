@@ -13,10 +13,7 @@ namespace {
 
 using testing::read_bytes;
 using testing::temp_dir;
-
-std::wstring wide(const std::filesystem::path& p) {
-  return from_native(p.string());
-}
+using testing::wide;
 
 // Every line of a file read with `encoding_and_options`.
 std::vector<std::wstring> lines_of(const std::filesystem::path& p, int encoding_and_options,

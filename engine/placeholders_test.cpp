@@ -8,9 +8,7 @@
 namespace tabulon {
 namespace {
 
-std::wstring wide(const std::filesystem::path& p) {
-  return from_native(p.string());
-}
+using testing::wide;
 
 build_settings page_settings() {
   build_settings s;

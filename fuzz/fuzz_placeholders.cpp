@@ -7,46 +7,29 @@
 // every file marker is gone after expansion.
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <random>
 #include <string>
 #include <string_view>
 
 #include "base/wide_string.h"
 #include "engine/placeholders.h"
 #include "engine/text_convert.h"
+#include "fuzz/fuzz_support.h"
 
 namespace {
 
 using namespace tabulon;
+using fuzzing::check;
 
-struct scratch {
-  std::filesystem::path folder;
-  scratch() {
-    std::random_device seed;
-    folder =
-        std::filesystem::temp_directory_path() / ("fuzz_placeholders_" + std::to_string(seed()));
-    std::filesystem::create_directories(folder / "sub");
+// The files a section may include, among them files that include themselves
+// by both marker forms.
+struct include_folder : fuzzing::scratch_folder {
+  include_folder() : scratch_folder("fuzz_placeholders") {
     write("a", "%%FILEa% ~~FILEa~ %%COLUMNS-1%");
     write("b", "[%%FILEa%%%FILEb%]");
     write("c", "~~FILE%%FNAME%~~~FILE%%RELATIVE_PATH%c~");
     write("sub/c", "sub %%F_PATH");
   }
-  ~scratch() {
-    std::error_code ignored;
-    std::filesystem::remove_all(folder, ignored);
-  }
-  void write(const char* name, std::string_view bytes) const {
-    std::ofstream out(folder / name, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  }
 };
-
-void check(bool condition) {
-  if (!condition) std::abort();
-}
 
 bool markup_free(std::wstring_view text) {
   return text.find_first_of(L"<>\"") == std::wstring::npos;
@@ -55,10 +38,9 @@ bool markup_free(std::wstring_view text) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  static scratch dir;
+  static const include_folder dir;
   if (size > 4096) return 0;
-  const std::wstring input =
-      utf8_to_wide(std::string_view(reinterpret_cast<const char*>(data), size));
+  const std::wstring input = utf8_to_wide(fuzzing::bytes_of(data, size));
   const size_t cut = input.find(L'\n');
   const std::wstring name = input.substr(0, cut);
   const std::wstring text = cut == std::wstring::npos ? std::wstring() : input.substr(cut + 1);
@@ -66,7 +48,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   build_settings settings;
   settings.charset = size % 3;
   settings.replace_latin_chars = size % 2;
-  settings.path = from_native(dir.folder.string());
+  settings.path = from_native(dir.path().string());
   settings.program_folder = settings.path + L"/";
   settings.script.folder = settings.program_folder;
 

@@ -7,41 +7,17 @@
 // link attribute sections start with a space; match patterns hold no a-z.
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <random>
 #include <string>
 #include <string_view>
 
 #include "base/wide_string.h"
 #include "engine/script_loader.h"
+#include "fuzz/fuzz_support.h"
 
 namespace {
 
 using namespace tabulon;
-
-struct scratch {
-  std::filesystem::path folder;
-  scratch() {
-    std::random_device seed;
-    folder = std::filesystem::temp_directory_path() / ("fuzz_script_" + std::to_string(seed()));
-    std::filesystem::create_directories(folder);
-  }
-  ~scratch() {
-    std::error_code ignored;
-    std::filesystem::remove_all(folder, ignored);
-  }
-};
-
-void write_file(const std::filesystem::path& path, std::string_view bytes) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-}
-
-void check(bool condition) {
-  if (!condition) std::abort();
-}
+using fuzzing::check;
 
 void check_rules(const std::vector<match_rule>& rules) {
   for (const match_rule& rule : rules) {
@@ -53,16 +29,16 @@ void check_rules(const std::vector<match_rule>& rules) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  static scratch dir;
-  const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+  static const fuzzing::scratch_folder dir("fuzz_script");
+  const std::string_view bytes = fuzzing::bytes_of(data, size);
   const size_t cut = bytes.find('\0');
   const std::string_view script_bytes = bytes.substr(0, cut);
   const std::string_view match_bytes =
       cut == std::string_view::npos ? std::string_view() : bytes.substr(cut + 1);
-  write_file(dir.folder / "s.txt", script_bytes);
-  write_file(dir.folder / "m.txt", match_bytes);
+  dir.write("s.txt", script_bytes);
+  dir.write("m.txt", match_bytes);
 
-  const std::wstring program_folder = from_native(dir.folder.string()) + L"/";
+  const std::wstring program_folder = dir.program_folder();
   script_template script;
   load_script(script, L"s.txt", program_folder);
   check(script[sec::folder_file_link].find(L'\n') == std::wstring::npos);

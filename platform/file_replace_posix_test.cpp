@@ -16,9 +16,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::wstring wide(const fs::path& p) {
-  return from_native(p.string());
-}
+using testing::wide;
 
 // The names in `folder`, hidden ones included (a temporary file left behind
 // would show up here).

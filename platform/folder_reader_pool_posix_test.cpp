@@ -15,9 +15,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::wstring wide(const fs::path& p) {
-  return from_native(p.string());
-}
+using testing::wide;
 
 // A listing as comparable text: every name with its kind and size.
 std::wstring describe(const dir_listing& listing) {

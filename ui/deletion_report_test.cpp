@@ -11,10 +11,7 @@ namespace tabulon {
 namespace {
 
 using testing::temp_dir;
-
-std::wstring wide(const std::filesystem::path& p) {
-  return from_native(p.string());
-}
+using testing::wide;
 
 TEST(DeletionReport, DeletesEveryListedFileAndReportsTheCount) {
   temp_dir dir;

@@ -60,19 +60,6 @@ inline std::filesystem::path make_example_tree(const temp_dir& dir, const std::s
   return to;
 }
 
-// Every file named `name` below `root` (the root included).
-inline std::vector<std::filesystem::path> files_named(const std::filesystem::path& root,
-                                                      const std::string& name) {
-  std::vector<std::filesystem::path> found;
-  if (std::filesystem::exists(root / name)) found.push_back(root / name);
-  for (const auto& item : std::filesystem::recursive_directory_iterator(root)) {
-    if (item.is_regular_file() && item.path().filename() == name && item.path() != root / name)
-      found.push_back(item.path());
-  }
-  std::sort(found.begin(), found.end());
-  return found;
-}
-
 // Values of every `attribute="..."` in a page (attribute name in lower case,
 // preceded by a blank).
 inline std::vector<std::string> attribute_values(const std::string& page,

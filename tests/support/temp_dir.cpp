@@ -1,9 +1,12 @@
 #include "tests/support/temp_dir.h"
 
+#include <algorithm>
 #include <fstream>
 #include <iterator>
 #include <random>
 #include <system_error>
+
+#include "base/wide_string.h"
 
 namespace tabulon::testing {
 
@@ -42,6 +45,11 @@ std::filesystem::path temp_dir::write(std::string_view relative, std::string_vie
   return file;
 }
 
+void temp_dir::write_each(std::initializer_list<std::string_view> relatives,
+                          std::string_view bytes) const {
+  for (const std::string_view relative : relatives) write(relative, bytes);
+}
+
 std::filesystem::path temp_dir::mkdir(std::string_view relative) const {
   auto dir = path_ / std::filesystem::path(std::string(relative));
   std::filesystem::create_directories(dir);
@@ -51,6 +59,20 @@ std::filesystem::path temp_dir::mkdir(std::string_view relative) const {
 std::string read_bytes(const std::filesystem::path& file) {
   std::ifstream in(file, std::ios::binary);
   return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+std::wstring wide(const std::filesystem::path& path) {
+  return from_native(path.string());
+}
+
+std::vector<std::filesystem::path> files_named(const std::filesystem::path& root,
+                                               std::string_view name) {
+  std::vector<std::filesystem::path> found;
+  for (const auto& item : std::filesystem::recursive_directory_iterator(root)) {
+    if (item.is_regular_file() && item.path().filename() == name) found.push_back(item.path());
+  }
+  std::sort(found.begin(), found.end());
+  return found;
 }
 
 }  // namespace tabulon::testing
