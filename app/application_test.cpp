@@ -15,39 +15,36 @@ constexpr path_style posix = posix_path_style;
 
 TEST(Application, ScriptNameCompletedWindowsStyle) {
   const std::wstring folder = L"C:\\Tools\\tabulon\\";
-  EXPECT_EQ(complete_script_name(L"Scripts\\tan.txt", folder, win),
-            L"C:\\Tools\\tabulon\\Scripts\\tan.txt");
+  EXPECT_EQ(complete_script_name(L"Scripts\\tan.txt", folder, win), folder + L"Scripts\\tan.txt");
   EXPECT_EQ(complete_script_name(L"\\Scripts\\tan.txt", folder, win), L"C:\\Scripts\\tan.txt");
-  EXPECT_EQ(complete_script_name(L"E:\\x.txt", folder, win), L"E:\\x.txt");
-  EXPECT_EQ(complete_script_name(L"\\\\server\\share\\s.txt", folder, win),
-            L"\\\\server\\share\\s.txt");
-  EXPECT_EQ(complete_script_name(L"x", folder, win), L"x");
-  EXPECT_EQ(complete_script_name(L"", folder, win), L"");
+  // Names with a drive, network names and names without a folder stay.
+  for (const wchar_t* kept : {L"E:\\x.txt", L"\\\\server\\share\\s.txt", L"x", L""})
+    EXPECT_EQ(complete_script_name(kept, folder, win), kept);
 }
 
 TEST(Application, ScriptNameCompletedPosixStyle) {
   const std::wstring folder = L"/opt/tabulon/";
-  EXPECT_EQ(complete_script_name(L"Scripts\\tan.txt", folder, posix),
-            L"/opt/tabulon/Scripts/tan.txt");
-  EXPECT_EQ(complete_script_name(L"Scripts/tan.txt", folder, posix),
-            L"/opt/tabulon/Scripts/tan.txt");
+  // Either separator; a colon is an ordinary character here.
+  for (const wchar_t* name : {L"Scripts\\tan.txt", L"Scripts/tan.txt"})
+    EXPECT_EQ(complete_script_name(name, folder, posix), folder + L"Scripts/tan.txt");
+  EXPECT_EQ(complete_script_name(L"E:x.txt", folder, posix), folder + L"E:x.txt");
   EXPECT_EQ(complete_script_name(L"\\Scripts\\tan.txt", folder, posix), L"/Scripts/tan.txt");
   EXPECT_EQ(complete_script_name(L"/srv/s.txt", folder, posix), L"/srv/s.txt");
-  EXPECT_EQ(complete_script_name(L"E:x.txt", folder, posix), L"/opt/tabulon/E:x.txt");
 }
 
 TEST(Application, ResultTargetBothStyles) {
   const std::wstring wfolder = L"C:\\Tools\\tabulon\\";
-  EXPECT_EQ(batch_result_target(L"D:\\web", L"index.html", wfolder, win), L"D:\\web\\index.html");
-  EXPECT_EQ(batch_result_target(L"D:\\web\\", L"index.html", wfolder, win), L"D:\\web\\index.html");
+  // A relative name lands in the root folder, closing separator or not.
+  for (const wchar_t* root : {L"D:\\web", L"D:\\web\\"})
+    EXPECT_EQ(batch_result_target(root, L"index.html", wfolder, win), L"D:\\web\\index.html");
+  for (const wchar_t* root : {L"/srv/web", L"/srv/web/"})
+    EXPECT_EQ(batch_result_target(root, L"index.html", L"/opt/t/", posix), L"/srv/web/index.html");
+  // A name from the root of a drive takes the program folder's drive; other
+  // absolute names stay as they are.
   EXPECT_EQ(batch_result_target(L"D:\\web", L"\\site\\index.html", wfolder, win),
             L"C:\\site\\index.html");
   EXPECT_EQ(batch_result_target(L"D:\\web", L"\\\\server\\share\\index.html", wfolder, win),
             L"\\\\server\\share\\index.html");
-  EXPECT_EQ(batch_result_target(L"/srv/web", L"index.html", L"/opt/t/", posix),
-            L"/srv/web/index.html");
-  EXPECT_EQ(batch_result_target(L"/srv/web/", L"index.html", L"/opt/t/", posix),
-            L"/srv/web/index.html");
   EXPECT_EQ(batch_result_target(L"/srv/web", L"/var/www/i.html", L"/opt/t/", posix),
             L"/var/www/i.html");
 }

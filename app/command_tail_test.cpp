@@ -2,22 +2,24 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 namespace tabulon {
 namespace {
 
 TEST(CommandTail, QuotesAreRemovedOnlyInPairs) {
-  EXPECT_EQ(config_path_from_tail(L"\"C:\\configs\\site.init\""), L"C:\\configs\\site.init");
-  EXPECT_EQ(config_path_from_tail(L"\"/srv/my site.init\""), L"/srv/my site.init");
-  EXPECT_EQ(config_path_from_tail(L"\"site.init"), L"\"site.init");
-  EXPECT_EQ(config_path_from_tail(L"site.init\""), L"site.init\"");
+  // A pair of quotes around the tail goes, whatever it holds; no length limit.
+  const std::wstring long_path(5000, L'x');
+  for (const std::wstring& path : std::vector<std::wstring>{
+           L"C:\\configs\\site.init", L"/srv/my site.init", L"", L"a\"b", long_path})
+    EXPECT_EQ(config_path_from_tail(L"\"" + path + L"\""), path);
+  // A quote at one end only stays. Blanks are neither trimmed nor split: a
+  // tail of blanks is a path of blanks.
+  for (const wchar_t* tail : {L"\"site.init", L"site.init\"", L"  ", L" a b "})
+    EXPECT_EQ(config_path_from_tail(tail), tail);
+  // A lone quote is an empty path.
   EXPECT_EQ(config_path_from_tail(L"\""), L"");
-  EXPECT_EQ(config_path_from_tail(L"\"\""), L"");
-  EXPECT_EQ(config_path_from_tail(L"\"a\"b\""), L"a\"b");
-  // Blanks are neither trimmed nor split: a tail of blanks is a path of blanks.
-  EXPECT_EQ(config_path_from_tail(L"  "), L"  ");
-  EXPECT_EQ(config_path_from_tail(L" a b "), L" a b ");
-  const std::wstring long_path(5000, L'x');  // no length limit
-  EXPECT_EQ(config_path_from_tail(L"\"" + long_path + L"\""), long_path);
 }
 
 TEST(CommandTail, ArgumentsJoinedBySingleBlanks) {

@@ -13,19 +13,26 @@ std::wstring failure_of(std::wstring_view xml) {
   return m.error;
 }
 
+// Finds the element `name` among the children at the current level, which
+// must be there, and returns its text.
+std::wstring child_text(CMarkup& m, std::wstring_view name) {
+  EXPECT_TRUE(m.find_child(name)) << std::string(name.begin(), name.end());
+  return m.text_of_current();
+}
+
 TEST(Markup, ParseFailuresCarryTheirMessages) {
   EXPECT_EQ(failure_of(L"no markup here"), L"Element tag not found");
   EXPECT_EQ(failure_of(L"<a></b>"), L"End tag does not correspond to a");
-  EXPECT_EQ(failure_of(L"<a>"), L"End tag of a element not found");
-  EXPECT_EQ(failure_of(L"<a><b>x</b>"), L"End tag of a element not found");
-  EXPECT_EQ(failure_of(L"<a>x</"), L"End tag not completed for element a");
-  EXPECT_EQ(failure_of(L"<a>x</a"), L"End tag not completed for element a");
+  EXPECT_EQ(failure_of(L"<a><b></c></a>"), L"End tag does not correspond to b");
+  for (const wchar_t* xml : {L"<a>", L"<a><b>x</b>"})
+    EXPECT_EQ(failure_of(xml), L"End tag of a element not found") << xml;
+  for (const wchar_t* xml : {L"<a>x</", L"<a>x</a"})
+    EXPECT_EQ(failure_of(xml), L"End tag not completed for element a") << xml;
   EXPECT_EQ(failure_of(L"<"), L"Abrupt end within tag");
   EXPECT_EQ(failure_of(L"<'a'>"), L"Tag starts with quote");
   EXPECT_EQ(failure_of(L"<a"), L"End of tag not found");
-  EXPECT_EQ(failure_of(L"<!-- open <a/>"), L"Invalid node");
-  EXPECT_EQ(failure_of(L"<?xml version='1.0'"), L"Invalid node");
-  EXPECT_EQ(failure_of(L"<a><b></c></a>"), L"End tag does not correspond to b");
+  for (const wchar_t* xml : {L"<!-- open <a/>", L"<?xml version='1.0'"})
+    EXPECT_EQ(failure_of(xml), L"Invalid node") << xml;
 }
 
 TEST(Markup, EmptyTextAndLeadingEndTagFailWithoutNewMessage) {
@@ -44,11 +51,9 @@ TEST(Markup, NavigatesChildrenAndEmptyElements) {
   CMarkup m;
   ASSERT_TRUE(m.load_text(L"<a><b/></a>"));
   EXPECT_FALSE(m.leave());
-  ASSERT_TRUE(m.find_child(L"a"));
-  EXPECT_EQ(m.text_of_current(), L"");
+  EXPECT_EQ(child_text(m, L"a"), L"");
   ASSERT_TRUE(m.enter());
-  ASSERT_TRUE(m.find_child(L"b"));
-  EXPECT_EQ(m.text_of_current(), L"");
+  EXPECT_EQ(child_text(m, L"b"), L"");
   EXPECT_FALSE(m.enter() && m.find_child(L"anything"));
   const ElemPos& b = m.positions[m.positions[1].first_child];
   EXPECT_EQ(b.end_right, b.start_right);
@@ -61,10 +66,8 @@ TEST(Markup, FirstOfSameNamedSiblingsIsFoundWhateverTheOrder) {
   ASSERT_TRUE(m.find_child(L"all"));
   ASSERT_TRUE(m.enter());
   for (int round = 0; round < 2; ++round) {
-    ASSERT_TRUE(m.find_child(L"x"));
-    EXPECT_EQ(m.text_of_current(), L"first");
-    ASSERT_TRUE(m.find_child(L"y"));
-    EXPECT_EQ(m.text_of_current(), L"1");
+    EXPECT_EQ(child_text(m, L"x"), L"first");
+    EXPECT_EQ(child_text(m, L"y"), L"1");
   }
   EXPECT_FALSE(m.find_child(L"z"));
   EXPECT_EQ(m.current, 0);
@@ -80,41 +83,37 @@ TEST(Markup, LeaveReturnsToTheParentLevel) {
   ASSERT_TRUE(m.enter());
   ASSERT_TRUE(m.find_child(L"g"));
   ASSERT_TRUE(m.enter());
-  ASSERT_TRUE(m.find_child(L"i"));
-  EXPECT_EQ(m.text_of_current(), L"deep");
+  EXPECT_EQ(child_text(m, L"i"), L"deep");
   ASSERT_TRUE(m.leave());  // current is g again, searching among r's children
   EXPECT_FALSE(m.find_child(L"i"));
-  ASSERT_TRUE(m.find_child(L"h"));
-  EXPECT_EQ(m.text_of_current(), L"top");
+  EXPECT_EQ(child_text(m, L"h"), L"top");
   ASSERT_TRUE(m.leave());
   EXPECT_TRUE(m.find_child(L"r"));
   EXPECT_FALSE(m.leave());
 }
 
+// Loads `xml` into `m`, expecting success, and returns the text of its
+// top element "a".
+std::wstring text_of_a(CMarkup& m, std::wstring_view xml) {
+  EXPECT_TRUE(m.load_text(xml)) << std::string(xml.begin(), xml.end());
+  return child_text(m, L"a");
+}
+
 TEST(Markup, TextReplacesOnlyThePredefinedEntities) {
   CMarkup m;
-  ASSERT_TRUE(m.load_text(L"<a>x &amp; y</a>"));
-  ASSERT_TRUE(m.find_child(L"a"));
-  EXPECT_EQ(m.text_of_current(), L"x & y");
-  EXPECT_EQ(m.text_of_current().size(), 5u);
-
-  ASSERT_TRUE(m.load_text(L"<a>&lt;&gt;&apos;&quot;&#233;&eacute; &amp;lt; & &am</a>"));
-  ASSERT_TRUE(m.find_child(L"a"));
-  EXPECT_EQ(m.text_of_current(), L"<>'\"&#233;&eacute; &lt; & &am");
+  const std::wstring plain = text_of_a(m, L"<a>x &amp; y</a>");
+  EXPECT_EQ(plain, L"x & y");
+  EXPECT_EQ(plain.size(), 5u);
+  EXPECT_EQ(text_of_a(m, L"<a>&lt;&gt;&apos;&quot;&#233;&eacute; &amp;lt; & &am</a>"),
+            L"<>'\"&#233;&eacute; &lt; & &am");
 }
 
 TEST(Markup, CdataIsTakenUnchanged) {
   CMarkup m;
-  ASSERT_TRUE(m.load_text(L"<a>\n  <![CDATA[<b>&amp;]]> ignored</a>"));
-  ASSERT_TRUE(m.find_child(L"a"));
-  EXPECT_EQ(m.text_of_current(), L"<b>&amp;");
-  ASSERT_TRUE(m.load_text(L"<a><![CDATA[]]></a>"));
-  ASSERT_TRUE(m.find_child(L"a"));
-  EXPECT_EQ(m.text_of_current(), L"");
+  EXPECT_EQ(text_of_a(m, L"<a>\n  <![CDATA[<b>&amp;]]> ignored</a>"), L"<b>&amp;");
+  EXPECT_EQ(text_of_a(m, L"<a><![CDATA[]]></a>"), L"");
   // Text before the section: the content is taken as text, entities and all.
-  ASSERT_TRUE(m.load_text(L"<a>x<![CDATA[&lt;]]></a>"));
-  ASSERT_TRUE(m.find_child(L"a"));
-  EXPECT_EQ(m.text_of_current(), L"x<![CDATA[<]]>");
+  EXPECT_EQ(text_of_a(m, L"<a>x<![CDATA[&lt;]]></a>"), L"x<![CDATA[<]]>");
 }
 
 TEST(Markup, CommentsInstructionsAndDeclarationsAreSkipped) {
@@ -124,13 +123,10 @@ TEST(Markup, CommentsInstructionsAndDeclarationsAreSkipped) {
       L"<!DOCTYPE all [ <!ENTITY e \"v>\"> ]>\n"
       L"<all>\n  <!-- between -->\n  <?pi x?>\n  <i>one</i>\n  text between\n  <j>two</j>\n"
       L"</all>trailing <junk"));
-  ASSERT_TRUE(m.find_child(L"all"));
-  EXPECT_EQ(m.text_of_current(), L"");  // text between children is not visible
+  EXPECT_EQ(child_text(m, L"all"), L"");  // text between children is not visible
   ASSERT_TRUE(m.enter());
-  ASSERT_TRUE(m.find_child(L"j"));
-  EXPECT_EQ(m.text_of_current(), L"two");
-  ASSERT_TRUE(m.find_child(L"i"));
-  EXPECT_EQ(m.text_of_current(), L"one");
+  EXPECT_EQ(child_text(m, L"j"), L"two");
+  EXPECT_EQ(child_text(m, L"i"), L"one");
 }
 
 TEST(Markup, TagsWithBlanksAndAttributes) {
@@ -138,10 +134,8 @@ TEST(Markup, TagsWithBlanksAndAttributes) {
   ASSERT_TRUE(m.load_text(L"<a  lang=\"de\"\n><b x='1' /><c>v</c ></ a>"));
   ASSERT_TRUE(m.find_child(L"a"));
   ASSERT_TRUE(m.enter());
-  EXPECT_TRUE(m.find_child(L"b"));
-  EXPECT_EQ(m.text_of_current(), L"");
-  ASSERT_TRUE(m.find_child(L"c"));
-  EXPECT_EQ(m.text_of_current(), L"v");
+  EXPECT_EQ(child_text(m, L"b"), L"");
+  EXPECT_EQ(child_text(m, L"c"), L"v");
 }
 
 TEST(Markup, DeepNestingFailsWithAMessage) {
@@ -170,8 +164,7 @@ TEST(Markup, ManyElementsGrowTheIndex) {
   EXPECT_EQ(m.next_free, 5002);
   ASSERT_TRUE(m.find_child(L"r"));
   ASSERT_TRUE(m.enter());
-  ASSERT_TRUE(m.find_child(L"e4999"));
-  EXPECT_EQ(m.text_of_current(), L"4999");
+  EXPECT_EQ(child_text(m, L"e4999"), L"4999");
 }
 
 }  // namespace

@@ -26,10 +26,9 @@ TEST(LinkTarget, EveryOtherTargetIsUnchanged) {
 
 TEST(LinkTarget, OnlyColonsOfTheNamesCount) {
   // The script's own scheme or folder ends the first segment.
-  EXPECT_FALSE(names_read_as_scheme(L"http://host/files/", L"x:y.txt"));
-  EXPECT_FALSE(names_read_as_scheme(L"File:///home/me/", L"x:y.txt"));
+  for (const wchar_t* prefix : {L"http://host/files/", L"File:///home/me/", L"files/"})
+    EXPECT_FALSE(names_read_as_scheme(prefix, L"x:y.txt")) << prefix;
   EXPECT_FALSE(names_read_as_scheme(L"mailto:", L"x"));
-  EXPECT_FALSE(names_read_as_scheme(L"files/", L"x:y.txt"));
   // A prefix without a separator runs into the name.
   EXPECT_TRUE(names_read_as_scheme(L"pre", L"x:y.txt"));
   EXPECT_TRUE(names_read_as_scheme(L"", L"d:ir/f.txt"));

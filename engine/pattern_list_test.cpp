@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
+#include "engine/wildcard.h"
+
 namespace tabulon {
 namespace {
 
@@ -35,12 +39,22 @@ TEST(PatternLists, IncludeAndExcludeItemsAreWrappedUnlessTheyHoldWildcards) {
 }
 
 TEST(FileSpecMatches, AFinalDotStarAlsoFitsNamesWithoutADot) {
-  EXPECT_TRUE(file_spec_matches(L"*.*", L"README"));
-  EXPECT_TRUE(file_spec_matches(L"*.*", L"A.B"));
-  EXPECT_TRUE(file_spec_matches(L"READ*.*", L"README"));
-  EXPECT_FALSE(file_spec_matches(L"*.TXT", L"README"));
-  EXPECT_FALSE(file_spec_matches(L"A.*", L"AB"));
-  EXPECT_FALSE(file_spec_matches(L"", L"A"));
+  // Where a file specification item fits a name, next to the plain wildcard
+  // match: the two differ only for a final ".*" and a name without a dot.
+  struct spec_case {
+    const wchar_t* item;
+    const wchar_t* name;
+    bool as_wildcard;
+    bool as_file_spec;
+  };
+  for (const spec_case& c :
+       {spec_case{L"*.*", L"README", false, true}, spec_case{L"*.*", L"A.B", true, true},
+        spec_case{L"READ*.*", L"README", false, true}, spec_case{L"*.TXT", L"README", false, false},
+        spec_case{L"A.*", L"AB", false, false}, spec_case{L"", L"A", false, false}}) {
+    const std::string item = testing::PrintToString(std::wstring(c.item));
+    EXPECT_EQ(wildcard_match(c.item, c.name), c.as_wildcard) << item;
+    EXPECT_EQ(file_spec_matches(c.item, c.name), c.as_file_spec) << item;
+  }
 }
 
 }  // namespace

@@ -125,12 +125,6 @@ TEST(TextConvertDirDisplay, PosixPathsAreShownAsTheyAre) {
 #endif
 }
 
-}  // namespace
-}  // namespace tabulon
-
-namespace tabulon {
-namespace {
-
 // The one-pass row forms must give exactly what the two-step conversions give,
 // for every charset and both Latin settings, on names that exercise each
 // branch: markup, percent specials, controls, Latin-1, the soft hyphen,
@@ -166,12 +160,6 @@ TEST(TextConvertAppend, SameAsTheTwoStepConversions) {
     }
   }
 }
-
-}  // namespace
-}  // namespace tabulon
-
-namespace tabulon {
-namespace {
 
 TEST(TextConvertEscapeMarkup, TheFourMarkupCharactersAndNothingElse) {
   EXPECT_EQ(escape_markup(L"a&b<c>\"d'"), L"a&amp;b&lt;c&gt;&quot;d'");

@@ -11,14 +11,10 @@
 #include "tests/support/run_program.h"
 #include "tests/support/temp_dir.h"
 
-namespace tabulon {
+namespace tabulon::testing {
 namespace {
 
 namespace fs = std::filesystem;
-using testing::program_result;
-using testing::read_bytes;
-using testing::run_program;
-using testing::temp_dir;
 
 std::set<std::string> files_below(const fs::path& root) {
   std::set<std::string> names;
@@ -142,4 +138,4 @@ TEST_F(InstalledTabulon, MissingConfigurationIsNamedInTheUserFolder) {
 }
 
 }  // namespace
-}  // namespace tabulon
+}  // namespace tabulon::testing

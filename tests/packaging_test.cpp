@@ -9,14 +9,10 @@
 #include "tests/support/run_program.h"
 #include "tests/support/temp_dir.h"
 
-namespace tabulon {
+namespace tabulon::testing {
 namespace {
 
 namespace fs = std::filesystem;
-using testing::program_result;
-using testing::read_bytes;
-using testing::run_program;
-using testing::tabulon_exe;
 
 const fs::path kSource = TABULON_SOURCE_DIR;
 
@@ -73,7 +69,7 @@ TEST(Packaging, DebianPackageHoldsTheInstalledTree) {
   if (dpkg_deb.empty() || tool("dpkg-shlibdeps").empty()) {
     GTEST_SKIP() << "dpkg-deb or dpkg-shlibdeps is not installed";
   }
-  testing::temp_dir out;
+  temp_dir out;
   const program_result pack =
       run_program(TABULON_CPACK, {"--config", std::string(TABULON_BUILD_DIR) + "/CPackConfig.cmake",
                                   "-G", "DEB", "-B", out.path().string()});
@@ -115,4 +111,4 @@ TEST(Packaging, DebianPackageHoldsTheInstalledTree) {
 }
 
 }  // namespace
-}  // namespace tabulon
+}  // namespace tabulon::testing

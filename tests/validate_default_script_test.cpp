@@ -5,10 +5,13 @@
 
 #include <cstring>
 #include <filesystem>
+#include <functional>
+#include <initializer_list>
 #include <random>
 #include <set>
 
 #include "tests/support/build_fixture.h"
+#include "tests/support/site_checks.h"
 
 namespace tabulon::testing {
 namespace {
@@ -35,12 +38,9 @@ bool tool_present(const char* path) {
 // Fills `f` with a tree that exercises every part of a page.
 void make_tree(const build_fixture& f) {
   f.file("readme.txt", "hello");
-  f.file("caf\xC3\xA9 & more.txt", "x");
-  f.file("a<b>.txt", "x");
-  f.file("q\"uote.txt", "x");
-  f.file("what?.txt", "x");
+  f.files(
+      {"caf\xC3\xA9 & more.txt", "a<b>.txt", "q\"uote.txt", "what?.txt", "docs/old/notes (1).md"});
   f.file("docs/guide.html", "<html><head><title>Guide</title></head></html>");
-  f.file("docs/old/notes (1).md", "x");
   f.file("photos/2024/beach.svg", "<svg/>");
 }
 
@@ -54,57 +54,44 @@ const std::string kModes[] = {
     "recursive_build=TRUE\nrecursive_build_single_file=TRUE\n",
 };
 
-TEST(DefaultScript, XhtmlPagesAreWellFormedXml) {
-  if (!tool_present("/usr/bin/xmllint"))
-    GTEST_SKIP() << "xmllint is missing (scripts/install-deps.sh)";
-  for (const char* doctype : {"xhtml_transitional", "xhtml_strict"}) {
+// Builds the tree of make_tree with the default script and every part of a
+// page, once for each build mode and each of `doctypes`, and hands every
+// build that succeeded to `check`.
+void for_each_build(std::initializer_list<const char*> doctypes,
+                    const std::function<void(const build_fixture&)>& check) {
+  for (const char* doctype : doctypes) {
     for (const std::string& mode : kModes) {
       SCOPED_TRACE(std::string(doctype) + " " + mode);
       build_fixture f;
       make_tree(f);
       const auto built = f.build(kEveryPart + mode + "doctype=" + doctype + "\n", kDefaultScript);
       ASSERT_EQ(built.exit_status, 0) << built.err;
-      for (const char* page : {"index.html", "docs/index.html"}) {
-        if (!f.has_page(page)) continue;
-        const auto copy = f.dir().write("check.xml", with_numeric_entities(f.page(page)));
-        const auto lint = run_program("/usr/bin/xmllint", {"--noout", copy.string()});
-        EXPECT_EQ(lint.exit_status, 0);
-        EXPECT_EQ(lint.err, "") << page;
-      }
+      check(f);
     }
   }
+}
+
+TEST(DefaultScript, XhtmlPagesAreWellFormedXml) {
+  if (!tool_present("/usr/bin/xmllint"))
+    GTEST_SKIP() << "xmllint is missing (scripts/install-deps.sh)";
+  for_each_build({"xhtml_transitional", "xhtml_strict"}, [](const build_fixture& f) {
+    for (const char* page : {"index.html", "docs/index.html"}) {
+      if (!f.has_page(page)) continue;
+      const auto copy = f.dir().write("check.xml", with_numeric_entities(f.page(page)));
+      const auto lint = run_program("/usr/bin/xmllint", {"--noout", copy.string()});
+      EXPECT_EQ(lint.exit_status, 0);
+      EXPECT_EQ(lint.err, "") << page;
+    }
+  });
 }
 
 TEST(DefaultScript, HtmlPagesHaveNoTidyErrors) {
   if (!tool_present("/usr/bin/tidy")) GTEST_SKIP() << "tidy is missing (scripts/install-deps.sh)";
-  for (const char* doctype : {"html_401_transitional", "html_strict", "html_5"}) {
-    for (const std::string& mode : kModes) {
-      SCOPED_TRACE(std::string(doctype) + " " + mode);
-      build_fixture f;
-      make_tree(f);
-      const auto built = f.build(kEveryPart + mode + "doctype=" + doctype + "\n", kDefaultScript);
-      ASSERT_EQ(built.exit_status, 0) << built.err;
-      const auto tidy =
-          run_program("/usr/bin/tidy", {"-q", "-e", (f.root() / "index.html").string()});
-      EXPECT_LT(tidy.exit_status, 2) << tidy.err;  // 1 is warnings only, 2 errors
-    }
-  }
-}
-
-// Decodes %XX escapes and the entities a link target may hold.
-std::string decode_href(std::string href) {
-  for (size_t at = href.find("&amp;"); at != std::string::npos; at = href.find("&amp;", at + 1))
-    href.replace(at, 5, "&");
-  std::string out;
-  for (size_t i = 0; i < href.size(); ++i) {
-    if (href[i] == '%' && i + 2 < href.size()) {
-      out += static_cast<char>(std::stoi(href.substr(i + 1, 2), nullptr, 16));
-      i += 2;
-    } else {
-      out += href[i];
-    }
-  }
-  return out;
+  for_each_build({"html_401_transitional", "html_strict", "html_5"}, [](const build_fixture& f) {
+    const auto tidy =
+        run_program("/usr/bin/tidy", {"-q", "-e", (f.root() / "index.html").string()});
+    EXPECT_LT(tidy.exit_status, 2) << tidy.err;  // 1 is warnings only, 2 errors
+  });
 }
 
 TEST(MarkupSafety, OddNamesAreListedLinkedAndAddNoTags) {
@@ -126,7 +113,7 @@ TEST(MarkupSafety, OddNamesAreListedLinkedAndAddNoTags) {
     for (size_t at = page.find("href=\""); at != std::string::npos;
          at = page.find("href=\"", at + 1)) {
       const size_t end = page.find('"', at + 6);
-      linked.insert(decode_href(page.substr(at + 6, end - at - 6)));
+      linked.insert(percent_decoded(entity_decoded(page.substr(at + 6, end - at - 6))));
     }
     EXPECT_EQ(linked, names);
     EXPECT_EQ(count_of(page, "<a "), names.size());

@@ -23,23 +23,24 @@ TEST(LaunchPaths, InstalledProgramFindsHelpPagesInItsDataFolder) {
 }
 
 TEST(LaunchPaths, OutputFileRules) {
-  const std::wstring program = L"D:\\Tools\\";
+  const auto windows = [](std::wstring_view folder, std::wstring_view name) {
+    return output_file_path(folder, name, L"D:\\Tools\\", windows_path_style);
+  };
+  const auto posix = [](std::wstring_view folder, std::wstring_view name) {
+    return output_file_path(folder, name, L"/opt/", posix_path_style);
+  };
   // Second character a colon: used as it stands.
-  EXPECT_EQ(output_file_path(L"C:\\site", L"E:\\out\\index.html", program, windows_path_style),
-            L"E:\\out\\index.html");
+  EXPECT_EQ(windows(L"C:\\site", L"E:\\out\\index.html"), L"E:\\out\\index.html");
   // A leading separator: the program folder's drive in front.
-  EXPECT_EQ(output_file_path(L"C:\\site", L"\\out\\index.html", program, windows_path_style),
-            L"D:\\out\\index.html");
+  EXPECT_EQ(windows(L"C:\\site", L"\\out\\index.html"), L"D:\\out\\index.html");
   // Anything else joins the folder, with one separator between.
-  EXPECT_EQ(output_file_path(L"C:\\site", L"index.html", program, windows_path_style),
-            L"C:\\site\\index.html");
-  EXPECT_EQ(output_file_path(L"C:\\site\\", L"sub\\i.html", program, windows_path_style),
-            L"C:\\site\\sub\\i.html");
-  EXPECT_EQ(output_file_path(L"/srv/site", L"/tmp/i.html", L"/opt/", posix_path_style),
-            L"/tmp/i.html");
-  EXPECT_EQ(output_file_path(L"/srv/site/", L"index.html", L"/opt/", posix_path_style),
-            L"/srv/site/index.html");
-  EXPECT_EQ(output_file_path(L"/", L"index.html", L"/opt/", posix_path_style), L"/index.html");
+  EXPECT_EQ(windows(L"C:\\site", L"index.html"), L"C:\\site\\index.html");
+  EXPECT_EQ(windows(L"C:\\site\\", L"sub\\i.html"), L"C:\\site\\sub\\i.html");
+  // Without drives a leading separator is a full path.
+  EXPECT_EQ(posix(L"/srv/site", L"/tmp/i.html"), L"/tmp/i.html");
+  for (const wchar_t* folder : {L"/srv/site", L"/srv/site/"})
+    EXPECT_EQ(posix(folder, L"index.html"), L"/srv/site/index.html");
+  EXPECT_EQ(posix(L"/", L"index.html"), L"/index.html");
 }
 
 TEST(LaunchPaths, ScriptsAndParameters) {

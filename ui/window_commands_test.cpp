@@ -43,11 +43,13 @@ TEST(window_commands, every_binding_is_unique_and_named) {
 }
 
 TEST(window_commands, the_title_names_the_configuration_file) {
-  EXPECT_EQ(window_title(L""), L"tabulon v4.87");
-  EXPECT_EQ(window_title(L"/home/me/sites/custom.init"), L"tabulon v4.87 - custom.init");
-  EXPECT_EQ(window_title(L"C:\\tabulon\\site.init"), L"tabulon v4.87 - site.init");
-  EXPECT_EQ(window_title(L"plain.init"), L"tabulon v4.87 - plain.init");
-  EXPECT_EQ(window_title(L"/home/me/"), L"tabulon v4.87");
+  const std::wstring program = L"tabulon v4.87";
+  // No file, or a path that ends in a separator: the program's name alone.
+  for (const wchar_t* no_file : {L"", L"/home/me/"}) EXPECT_EQ(window_title(no_file), program);
+  // The file's name, without its folder in either style, follows the program's.
+  EXPECT_EQ(window_title(L"/home/me/sites/custom.init"), program + L" - custom.init");
+  EXPECT_EQ(window_title(L"C:\\tabulon\\site.init"), program + L" - site.init");
+  EXPECT_EQ(window_title(L"plain.init"), program + L" - plain.init");
 }
 
 TEST(window_commands, pages_step_round_the_ends_and_bad_indexes_select_the_first) {

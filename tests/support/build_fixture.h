@@ -6,10 +6,12 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "tests/support/count_of.h"
 #include "tests/support/run_program.h"
 #include "tests/support/temp_dir.h"
 
@@ -34,6 +36,10 @@ class build_fixture {
   // Writes a file below the tree.
   std::filesystem::path file(std::string_view relative, std::string_view bytes = "x") const {
     return dir_.write("tree/" + std::string(relative), bytes);
+  }
+  // Writes each of `relatives` below the tree, with contents that do not matter.
+  void files(std::initializer_list<std::string_view> relatives) const {
+    for (const std::string_view relative : relatives) file(relative);
   }
   std::filesystem::path folder(std::string_view relative) const {
     return dir_.mkdir("tree/" + std::string(relative));
@@ -79,14 +85,6 @@ inline std::string utf16le_to_ascii(std::string_view bytes) {
   for (size_t i = 2; i + 1 < bytes.size(); i += 2)
     text += (bytes[i + 1] == 0 && static_cast<unsigned char>(bytes[i]) < 0x80) ? bytes[i] : '?';
   return text;
-}
-
-// How often `needle` occurs in `text`.
-inline size_t count_of(std::string_view text, std::string_view needle) {
-  size_t n = 0;
-  for (size_t at = text.find(needle); at != std::string_view::npos; at = text.find(needle, at + 1))
-    ++n;
-  return n;
 }
 
 // The text between the first `from` and the next `to` after it (empty when absent).

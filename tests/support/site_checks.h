@@ -11,6 +11,7 @@
 #include <utility>
 #include <vector>
 
+#include "tests/support/count_of.h"
 #include "tests/support/run_program.h"
 #include "tests/support/temp_dir.h"
 
@@ -29,12 +30,6 @@ inline std::filesystem::path write_config(const temp_dir& dir, const std::string
 // Runs the built tabulon on a configuration file (batch mode).
 inline program_result run_build(const std::filesystem::path& config) {
   return run_program(tabulon_exe(), {config.string()});
-}
-
-inline size_t count_of(const std::string& text, const std::string& what) {
-  size_t n = 0;
-  for (size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1)) ++n;
-  return n;
 }
 
 // Copies the example tree of the repository below `to`, or, when it is not

@@ -57,13 +57,6 @@ std::vector<wxString> static_texts(wxWindow* dialog) {
   return texts;
 }
 
-std::set<fs::path> pages_in(const fs::path& tree) {
-  std::set<fs::path> pages;
-  for (const auto& e : fs::recursive_directory_iterator(tree))
-    if (e.path().filename() == "index.html") pages.insert(e.path());
-  return pages;
-}
-
 class BuildDialogs : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -109,6 +102,19 @@ class BuildDialogs : public ::testing::Test {
     EXPECT_EQ(s_.sort_folders_first, 0);
     EXPECT_EQ(s_.show_folder_names, 1);
     EXPECT_EQ(s_.folder_anchors, 1);
+  }
+  // Runs the Build command, which must end by showing one message box; the
+  // box is answered and its caption and text compared.
+  void build_expecting_one_message(std::wstring_view caption, std::wstring_view text) {
+    std::vector<testing::shown_box> boxes;
+    step_player player([&] {
+      for (auto& box : testing::answer_message_boxes()) boxes.push_back(box);
+      return !boxes.empty();
+    });
+    run_build_command(context_);
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].caption, caption);
+    EXPECT_EQ(boxes[0].text, text);
   }
 
   testing::temp_dir dir_;
@@ -176,7 +182,7 @@ TEST_F(BuildDialogs, ProgressDialogMovesAndCancelStopsTheBuildWithoutAResult) {
       d->refresh();
       EXPECT_FALSE(d->IsShown());
     }
-  const size_t written = pages_in(tree_).size();
+  const size_t written = testing::files_named(tree_, "index.html").size();
   EXPECT_GT(written, 0u);
   EXPECT_LT(written, 501u) << "Cancel did not stop the build";
   EXPECT_TRUE(testing::answer_message_boxes().empty());
@@ -323,7 +329,7 @@ TEST_F(BuildDialogs, DeleteRemovesExactlyTheWrittenPagesAndReportsTheCount) {
   ASSERT_EQ(boxes.size(), 1u);
   EXPECT_EQ(boxes[0].caption, L"Deletion results...");
   EXPECT_EQ(boxes[0].text, L" \nFiles deleted: 6\n");
-  EXPECT_TRUE(pages_in(tree_).empty());
+  EXPECT_TRUE(testing::files_named(tree_, "index.html").empty());
   EXPECT_TRUE(fs::exists(tree_ / "d1" / "own.html"));
   EXPECT_TRUE(fs::exists(tree_ / "d1" / "file1.txt"));
   expect_view_settings_kept();
@@ -331,33 +337,18 @@ TEST_F(BuildDialogs, DeleteRemovesExactlyTheWrittenPagesAndReportsTheCount) {
 
 TEST_F(BuildDialogs, AMissingRootFolderShowsTheFolderMessage) {
   s_.path = from_native((tree_ / "gone").string());
-  std::vector<testing::shown_box> boxes;
-  step_player player([&] {
-    for (auto& box : testing::answer_message_boxes()) boxes.push_back(box);
-    return !boxes.empty();
-  });
-  run_build_command(context_);
-  ASSERT_EQ(boxes.size(), 1u);
-  EXPECT_EQ(boxes[0].caption, L"HTML Build Aborted");
-  EXPECT_EQ(boxes[0].text,
-            L"The selected folder doesn't exist or isn't accessible, please click the Folder "
-            L"button.");
+  build_expecting_one_message(
+      L"HTML Build Aborted",
+      L"The selected folder doesn't exist or isn't accessible, please click the Folder button.");
   EXPECT_TRUE(fs::is_empty(tree_));
   expect_view_settings_kept();
 }
 
 TEST_F(BuildDialogs, NothingToListShowsTheNoFileMessage) {
   s_.skip_folders = L"*/tree";
-  std::vector<testing::shown_box> boxes;
-  step_player player([&] {
-    for (auto& box : testing::answer_message_boxes()) boxes.push_back(box);
-    return !boxes.empty();
-  });
-  run_build_command(context_);
-  ASSERT_EQ(boxes.size(), 1u);
-  EXPECT_EQ(boxes[0].caption, L"No file was generated");
-  EXPECT_EQ(boxes[0].text,
-            L"   No matching files or folders were found or the html file could not be saved   ");
+  build_expecting_one_message(
+      L"No file was generated",
+      L"   No matching files or folders were found or the html file could not be saved   ");
   expect_view_settings_kept();
 }
 

@@ -9,7 +9,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <set>
 #include <string>
 
 #include "tests/window/window_driver.h"
@@ -18,13 +17,6 @@ namespace tabulon {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::set<fs::path> pages_in(const fs::path& tree) {
-  std::set<fs::path> pages;
-  for (const auto& e : fs::recursive_directory_iterator(tree))
-    if (e.path().filename() == "index.html") pages.insert(e.path());
-  return pages;
-}
 
 class BuildCommand : public ::testing::Test {
  protected:
@@ -67,7 +59,7 @@ TEST_F(BuildCommand, F3BuildsAndDeleteRemovesExactlyThePagesItWrote) {
   EXPECT_NE(run.log.find("[&Launch the root file]"), std::string::npos) << run.log;
   EXPECT_NE(run.log.find("Deletion results...:  \r\nFiles deleted: 5"), std::string::npos)
       << run.log;
-  EXPECT_TRUE(pages_in(tree_).empty());
+  EXPECT_TRUE(testing::files_named(tree_, "index.html").empty());
   EXPECT_TRUE(fs::exists(tree_ / "d2" / "mine.html"));
   EXPECT_TRUE(fs::exists(tree_ / "d2" / "f3.txt"));
   expect_view_settings_kept();
@@ -78,7 +70,7 @@ TEST_F(BuildCommand, AllLinksInOneFileKeepsFolderAnchorsOnAfterTheBuild) {
   const testing::window_run run = program_.run({"answer_button 3", "key F3", "exit"});
   ASSERT_TRUE(run.exited) << run.log << run.output;
   EXPECT_NE(run.log.find("1 file(s) created: [&Launch the file]"), std::string::npos) << run.log;
-  EXPECT_EQ(pages_in(tree_).size(), 1u);
+  EXPECT_EQ(testing::files_named(tree_, "index.html").size(), 1u);
   expect_view_settings_kept();
 }
 
@@ -92,7 +84,7 @@ TEST_F(BuildCommand, AMissingRootFolderIsReportedAndNothingIsBuilt) {
             std::string::npos)
       << run.log;
   EXPECT_EQ(run.log.find("successfully created"), std::string::npos);
-  EXPECT_TRUE(pages_in(tree_).empty());
+  EXPECT_TRUE(testing::files_named(tree_, "index.html").empty());
 }
 
 }  // namespace

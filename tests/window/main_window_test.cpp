@@ -12,12 +12,17 @@
 namespace tabulon::testing {
 namespace {
 
-#define REQUIRE_DISPLAY(program) \
-  if (!(program).display_ready()) GTEST_SKIP() << (program).skip_reason()
-
-TEST(main_window, opens_on_the_defaults_and_closing_it_writes_tabulon_init) {
+// A program folder of its own for every test; where no display could be
+// started the test is skipped.
+class main_window : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    if (!program.display_ready()) GTEST_SKIP() << program.skip_reason();
+  }
   window_program program;
-  REQUIRE_DISPLAY(program);
+};
+
+TEST_F(main_window, opens_on_the_defaults_and_closing_it_writes_tabulon_init) {
   ASSERT_FALSE(program.exists("tabulon.init"));
   const window_run run = program.run({"dump " + program.path("d.txt"), "exit"});
   ASSERT_TRUE(run.exited) << run.log << run.output;
@@ -39,9 +44,7 @@ TEST(main_window, opens_on_the_defaults_and_closing_it_writes_tabulon_init) {
   EXPECT_TRUE(program.exists("font.init"));
 }
 
-TEST(main_window, a_configuration_read_with_f8_shows_on_every_page_and_in_the_title) {
-  window_program program;
-  REQUIRE_DISPLAY(program);
+TEST_F(main_window, a_configuration_read_with_f8_shows_on_every_page_and_in_the_title) {
   program.write("sites/holiday.init",
                 "[TABULON]\r\ntitle=Holiday pictures\r\nfile_spec=*.jpg\r\n"
                 "title_list=Holiday pictures|Work\r\ninclude_date=TRUE\r\ndoctype=html_strict\r\n"
@@ -69,9 +72,7 @@ TEST(main_window, a_configuration_read_with_f8_shows_on_every_page_and_in_the_ti
   EXPECT_NE(run.log.find("name custom.init"), std::string::npos) << run.log;
 }
 
-TEST(main_window, values_set_on_the_pages_reach_tabulon_init_on_exit) {
-  window_program program;
-  REQUIRE_DISPLAY(program);
+TEST_F(main_window, values_set_on_the_pages_reach_tabulon_init_on_exit) {
   const window_run run =
       program.run({"set title Typed title", "set include_time 1", "set doctype 2", "set charset 2",
                    "set file_columns2 7", "set sort_type 2/1", "set build_type 1",
@@ -90,9 +91,7 @@ TEST(main_window, values_set_on_the_pages_reach_tabulon_init_on_exit) {
   EXPECT_EQ(init.at("k_word"), "Kilo");
 }
 
-TEST(main_window, esc_leaves_the_window_open_and_the_page_is_restored_next_time) {
-  window_program program;
-  REQUIRE_DISPLAY(program);
+TEST_F(main_window, esc_leaves_the_window_open_and_the_page_is_restored_next_time) {
   window_run run = program.run({"key Escape", "key ctrl+PageDown", "key ctrl+PageDown",
                                 "dump " + program.path("d.txt"), "exit"});
   ASSERT_TRUE(run.exited) << run.log;
@@ -119,9 +118,7 @@ std::vector<int> normal_rect(const std::string& placement) {
   return numbers;
 }
 
-TEST(main_window, the_interface_font_and_the_placement_survive_a_restart) {
-  window_program program;
-  REQUIRE_DISPLAY(program);
+TEST_F(main_window, the_interface_font_and_the_placement_survive_a_restart) {
   program.write("general.init",
                 "[TABULON]\r\nWindowPlacement=flags(1),showCmd(0),ptMin(-1,-1),ptMax(-1,-1),"
                 "rcNormal(40,1240,30,880)\r\n");
@@ -149,9 +146,7 @@ TEST(main_window, the_interface_font_and_the_placement_survive_a_restart) {
   EXPECT_EQ(second.at("window.rect").substr(0, 6), "40,30,");
 }
 
-TEST(main_window, a_language_file_named_in_general_init_relabels_the_pages) {
-  window_program program;
-  REQUIRE_DISPLAY(program);
+TEST_F(main_window, a_language_file_named_in_general_init_relabels_the_pages) {
   program.write("general.init", "[TABULON]\r\nlanguage_file=Translations/Deutsch.xml\r\n");
   const window_run run = program.run({"dump " + program.path("d.txt"), "exit"});
   ASSERT_TRUE(run.exited) << run.log;
@@ -161,9 +156,7 @@ TEST(main_window, a_language_file_named_in_general_init_relabels_the_pages) {
   EXPECT_NE(d.at("include_filesize.label"), "Include file si&ze");
 }
 
-TEST(main_window, a_dropped_folder_goes_into_the_folder_box_and_list) {
-  window_program program;
-  REQUIRE_DISPLAY(program);
+TEST_F(main_window, a_dropped_folder_goes_into_the_folder_box_and_list) {
   std::string folders;
   for (int i = 0; i < 15; ++i) folders += (i ? "|/old" : "/old") + std::to_string(i);
   program.write("tabulon.init", "[TABULON]\r\nfolders=" + folders + "\r\n");
@@ -200,9 +193,7 @@ std::vector<std::string> wait_for_lines(const window_program& program, std::stri
   return found;
 }
 
-TEST(main_window, f1_on_each_page_opens_its_help_page) {
-  window_program program;
-  REQUIRE_DISPLAY(program);
+TEST_F(main_window, f1_on_each_page_opens_its_help_page) {
   install_recording_browser(program);
   program.write("general.init",
                 "[TABULON]\r\ndefault_browser=" + program.path("record-browser.sh") + "\r\n");
@@ -224,9 +215,7 @@ TEST(main_window, f1_on_each_page_opens_its_help_page) {
   EXPECT_EQ(run.log.find("message"), std::string::npos) << run.log;
 }
 
-TEST(main_window, f12_reports_a_missing_output_file_and_opens_an_existing_one) {
-  window_program program;
-  REQUIRE_DISPLAY(program);
+TEST_F(main_window, f12_reports_a_missing_output_file_and_opens_an_existing_one) {
   install_recording_browser(program);
   program.write("site/index.html", "<html></html>");
   program.write("general.init",
@@ -244,9 +233,7 @@ TEST(main_window, f12_reports_a_missing_output_file_and_opens_an_existing_one) {
   EXPECT_EQ(calls[0], program.path("site/index.html"));
 }
 
-TEST(main_window, f7_writes_the_batch_files_for_the_settings_on_the_pages) {
-  window_program program;
-  REQUIRE_DISPLAY(program);
+TEST_F(main_window, f7_writes_the_batch_files_for_the_settings_on_the_pages) {
   program.write("site/a.txt", "a");
   const window_run run =
       program.run({"set path " + program.path("site"),
@@ -258,9 +245,7 @@ TEST(main_window, f7_writes_the_batch_files_for_the_settings_on_the_pages) {
   EXPECT_NE(run.log.find("question Batch/VBS files created"), std::string::npos) << run.log;
 }
 
-TEST(main_window, the_language_button_loads_a_translation_and_restores_english) {
-  window_program program;
-  REQUIRE_DISPLAY(program);
+TEST_F(main_window, the_language_button_loads_a_translation_and_restores_english) {
   const window_run run =
       program.run({"answer_button 0", "answer_file " + program.path("Translations/Francais.xml"),
                    "click load_language", "dump " + program.path("fr.txt"), "answer_button 1",
@@ -276,9 +261,7 @@ TEST(main_window, the_language_button_loads_a_translation_and_restores_english) 
   EXPECT_EQ(general.at("language_file"), "");
 }
 
-TEST(main_window, f2_and_access_keys_move_the_focus_to_their_box) {
-  window_program program;
-  REQUIRE_DISPLAY(program);
+TEST_F(main_window, f2_and_access_keys_move_the_focus_to_their_box) {
   const window_run run = program.run({"page 3", "key F2", "dump " + program.path("a.txt"),
                                       "key alt+l", "dump " + program.path("b.txt"), "key alt+t",
                                       "dump " + program.path("c.txt"), "exit"});
@@ -289,7 +272,7 @@ TEST(main_window, f2_and_access_keys_move_the_focus_to_their_box) {
   EXPECT_EQ(program.read_dump("c.txt").at("window.focus"), "title");      // &Title:
 }
 
-TEST(main_window, without_a_display_the_program_says_so_in_one_line_and_exits_1) {
+TEST(main_window_without_display, the_program_says_so_in_one_line_and_exits_1) {
   window_program program;
   // Runs without an X server of its own: no display at all, then one that
   // cannot be opened.
@@ -306,9 +289,7 @@ TEST(main_window, without_a_display_the_program_says_so_in_one_line_and_exits_1)
 
 // Every label, check box and button of every page fits on its page, in
 // English and in both translations, at the default font.
-TEST(main_window, no_control_is_cut_off_in_english_german_or_french) {
-  window_program program;
-  REQUIRE_DISPLAY(program);
+TEST_F(main_window, no_control_is_cut_off_in_english_german_or_french) {
   for (const char* language : {"", "Translations/Deutsch.xml", "Translations/Francais.xml"}) {
     program.write("general.init", std::string("[TABULON]\r\nlanguage_file=") + language + "\r\n");
     std::vector<std::string> steps;
