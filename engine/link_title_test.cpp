@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <utility>
 
 #include "base/wide_string.h"
 #include "tests/support/temp_dir.h"
@@ -39,10 +40,13 @@ TEST_F(LinkTitle, OtherNamesAreNeverOpened) {
 }
 
 TEST_F(LinkTitle, FallsBackToTheFileName) {
-  EXPECT_EQ(title_of("attr.html", "<title lang=\"en\">Not found</title>"), L"attr.html");
-  EXPECT_EQ(title_of("empty.html", "<title></title>"), L"empty.html");
-  EXPECT_EQ(title_of("open.html", "<title>never closed"), L"open.html");
-  EXPECT_EQ(title_of("none.html", ""), L"none.html");
+  // A title tag with attributes, an empty or unclosed title, no title at all.
+  const std::pair<const char*, const char*> untitled[] = {
+      {"attr.html", "<title lang=\"en\">Not found</title>"},
+      {"empty.html", "<title></title>"},
+      {"open.html", "<title>never closed"},
+      {"none.html", ""}};
+  for (const auto& [name, bytes] : untitled) EXPECT_EQ(title_of(name, bytes), from_native(name));
   EXPECT_EQ(read_link_title(settings, folder(), L"gone.html"), L"gone.html");
 }
 

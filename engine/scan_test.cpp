@@ -151,10 +151,7 @@ TEST_F(ScanFolder, ClaimedOrderGivesTheSameResultAsAFullSort) {
   // Upper case sorts before lower case by code value but not by key; a
   // folder "x y" is entered after "x" but its key sorts first; two names
   // differ in case only.
-  dir.write("B.txt", "");
-  dir.write("x/1.txt", "");
-  dir.write("x y/2.txt", "");
-  dir.write("b/D.TXT", "");
+  dir.write_each({"B.txt", "x/1.txt", "x y/2.txt", "b/D.TXT"});
   order = claim();
   EXPECT_FALSE(order.by_folder_then_name);
   EXPECT_FALSE(order.by_name);
@@ -162,10 +159,7 @@ TEST_F(ScanFolder, ClaimedOrderGivesTheSameResultAsAFullSort) {
 }
 
 TEST_F(ScanFolder, SpecItemsIgnoreCaseAndStarDotStarMatchesEverything) {
-  dir.write("A.TXT", "");
-  dir.write("b.txt", "");
-  dir.write("README", "");
-  dir.write("c.doc", "");
+  dir.write_each({"A.TXT", "b.txt", "README", "c.doc"});
   EXPECT_EQ(scan(false, L"*.txt"), (names_t{root() + L"/A.TXT", root() + L"/b.txt"}));
   EXPECT_EQ(scan(true, L"*.*").size(), 4u);
   EXPECT_EQ(scan(true, L"READ*.*"), (names_t{L"/README"}));
@@ -173,8 +167,7 @@ TEST_F(ScanFolder, SpecItemsIgnoreCaseAndStarDotStarMatchesEverything) {
 }
 
 TEST_F(ScanFolder, AFileFoundByTwoItemsIsListedTwiceUntilDuplicatesAreRemoved) {
-  dir.write("a.txt", "");
-  dir.write("b.doc", "");
+  dir.write_each({"a.txt", "b.doc"});
   entry_list list = scan_list(true, L"*.txt;*");
   EXPECT_EQ(list.size(), 3u);
   sort_entries(list, sort_by_name, false, true);
@@ -223,10 +216,7 @@ TEST_F(ScanFolder, DateFilterKeepsTheRangeAndTheReversedRangeKeepsTheLastDay) {
 }
 
 TEST_F(ScanFolder, ExcludeAndIncludePatterns) {
-  dir.write("Thumbs.db", "");
-  dir.write("mythumbs.png", "");
-  dir.write("Sunset1.jpg", "");
-  dir.write("beach.jpg", "");
+  dir.write_each({"Thumbs.db", "mythumbs.png", "Sunset1.jpg", "beach.jpg"});
   settings.skip_files = L"thumbs.db";
   EXPECT_EQ(scan(), (names_t{L"/Sunset1.jpg", L"/beach.jpg", L"/mythumbs.png"}));
   settings.skip_files = L"*thumbs*";
@@ -241,12 +231,8 @@ TEST_F(ScanFolder, ExcludeAndIncludePatterns) {
 }
 
 TEST_F(ScanFolder, SkippedFolders) {
-  dir.write("old/a.txt", "");
-  dir.write("old/x/b.txt", "");
-  dir.write("older/c.txt", "");
-  dir.write("keep/temp/d.txt", "");
-  dir.write("keep/e.txt", "");
-  dir.write("temp/f.txt", "");
+  dir.write_each(
+      {"old/a.txt", "old/x/b.txt", "older/c.txt", "keep/temp/d.txt", "keep/e.txt", "temp/f.txt"});
   settings.skip_folders = root() + L"/old/*;*/temp";
   EXPECT_EQ(scan(), (names_t{L"/keep/e.txt"}));
   settings.skip_folders = root() + L"/OLD";  // one folder, any case
@@ -256,10 +242,7 @@ TEST_F(ScanFolder, SkippedFolders) {
 }
 
 TEST_F(ScanFolder, IncludedFoldersAndTheRootRule) {
-  dir.write("top.txt", "");
-  dir.write("photos/p.jpg", "");
-  dir.write("photos/2020/q.jpg", "");
-  dir.write("other/photos/r.jpg", "");
+  dir.write_each({"top.txt", "photos/p.jpg", "photos/2020/q.jpg", "other/photos/r.jpg"});
   settings.included_folders = L"*/photos*";
   settings.process_root_with_included_folders = 0;
   EXPECT_EQ(scan(), (names_t{L"/photos/2020/q.jpg", L"/photos/p.jpg"}));
@@ -272,11 +255,8 @@ TEST_F(ScanFolder, IncludedFoldersAndTheRootRule) {
 }
 
 TEST_F(ScanFolder, DepthLimitCountsTheTopFolderAsOne) {
-  dir.write("r.txt", "");
-  dir.write("a/a.txt", "");
-  dir.write("a/b/b.txt", "");
-  dir.write("a/b/c/c.txt", "");
-  dir.write("z/z.txt", "");  // a sibling after a deep branch is still reached
+  // z/z.txt, a sibling after a deep branch, is still reached.
+  dir.write_each({"r.txt", "a/a.txt", "a/b/b.txt", "a/b/c/c.txt", "z/z.txt"});
   settings.max_search_depth2 = 2;
   EXPECT_EQ(scan(), (names_t{L"/a/a.txt", L"/a/b/b.txt", L"/r.txt", L"/z/z.txt"}));
   settings.max_search_depth2 = 1;
@@ -284,18 +264,13 @@ TEST_F(ScanFolder, DepthLimitCountsTheTopFolderAsOne) {
 }
 
 TEST_F(ScanFolder, DotNamesNeverAppear) {
-  dir.write(".htaccess", "");
-  dir.write(".hidden/in_hidden.txt", "");
-  dir.write("shown.txt", "");
+  dir.write_each({".htaccess", ".hidden/in_hidden.txt", "shown.txt"});
   EXPECT_EQ(scan(), (names_t{L"/shown.txt"}));
   EXPECT_EQ(scan(true, L".*"), names_t{});
 }
 
 TEST_F(ScanFolder, ProgressCountsAndCancellation) {
-  dir.write("a.txt", "");
-  dir.write("one/b.txt", "");
-  dir.write("one/c.txt", "");
-  dir.write("two/d.txt", "");
+  dir.write_each({"a.txt", "one/b.txt", "one/c.txt", "two/d.txt"});
   build_progress progress;
   progress.notify = 1;
   std::vector<std::wstring> announced;
@@ -368,8 +343,7 @@ TEST_F(ScanFolder, NamesThatAreNotUtf8KeepTheirBytes) {
 }
 
 TEST_F(ScanFolder, UnreadableFolderIsPassedOver) {
-  dir.write("locked/secret.txt", "");
-  dir.write("open/visible.txt", "");
+  dir.write_each({"locked/secret.txt", "open/visible.txt"});
   fs::permissions(dir.path() / "locked", fs::perms::none);
   // Root reads every folder, so the scan runs as an unprivileged user.
   const auto passed =

@@ -3,9 +3,11 @@
 
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <map>
 #include <set>
 #include <string>
+#include <string_view>
 
 #include "tests/support/site_checks.h"
 
@@ -54,23 +56,35 @@ std::string anchor_table_of(const std::string& page) {
   return page.substr(start, end - start);
 }
 
-std::string build_and_read(const temp_dir& dir, const std::filesystem::path& tree,
-                           const config_keys& keys) {
-  const auto config = write_config(dir, "anchors.init", keys);
-  const program_result r = run_build(config);
-  EXPECT_EQ(r.exit_status, 0) << r.err;
-  return read_bytes(tree / "index.html");
-}
+// A temporary tree below "tree", listed in one grouped page.
+class AnchorTableBuild : public ::testing::Test {
+ protected:
+  // Writes each of `relatives` below the tree.
+  void files(std::initializer_list<std::string_view> relatives) const {
+    for (const std::string_view relative : relatives)
+      dir.write("tree/" + std::string(relative), "x");
+  }
+  // Builds with `keys` and returns the page.
+  std::string build(const config_keys& keys) const {
+    const program_result r = run_build(write_config(dir, "anchors.init", keys));
+    EXPECT_EQ(r.exit_status, 0) << r.err;
+    return read_bytes(tree / "index.html");
+  }
+  std::string build() const { return build(grouped_listing(dir, tree)); }
+  // Builds the grouped listing with `key` set to `value`.
+  std::string build_with(const std::string& key, const std::string& value) const {
+    return build(with(grouped_listing(dir, tree), key, value));
+  }
 
-TEST(AnchorTableBuild, AppearsOnlyInGroupedListings) {
   temp_dir dir;
-  dir.write("tree/top.txt", "t");
-  dir.write("tree/a/one.txt", "1");
-  dir.write("tree/b/two.txt", "2");
-  const auto tree = dir.path() / "tree";
+  const std::filesystem::path tree = dir.path() / "tree";
+};
+
+TEST_F(AnchorTableBuild, AppearsOnlyInGroupedListings) {
+  files({"top.txt", "a/one.txt", "b/two.txt"});
   const config_keys grouped = grouped_listing(dir, tree);
 
-  const std::string page = build_and_read(dir, tree, grouped);
+  const std::string page = build(grouped);
   EXPECT_NE(anchor_table_of(page), "");
   EXPECT_NE(page.find("href=\"#IDa\""), std::string::npos);
   EXPECT_EQ(page.find("INSERT_FOLDER_ANCHORS"), std::string::npos);
@@ -90,18 +104,15 @@ TEST(AnchorTableBuild, AppearsOnlyInGroupedListings) {
 
   // All links in one file without folders first: batch mode switches the
   // anchors off.
-  const std::string unsorted =
-      build_and_read(dir, tree, with(grouped, "sort_folders_first", "FALSE"));
+  const std::string unsorted = build_with("sort_folders_first", "FALSE");
   EXPECT_NE(unsorted.find("one.txt"), std::string::npos);
   EXPECT_EQ(anchor_table_of(unsorted), "");
   EXPECT_EQ(unsorted.find("INSERT_FOLDER_ANCHORS"), std::string::npos);
 }
 
-TEST(AnchorTableBuild, SevenAnchorsInThreeColumnsMakeThreeRectangularRows) {
-  temp_dir dir;
+TEST_F(AnchorTableBuild, SevenAnchorsInThreeColumnsMakeThreeRectangularRows) {
   for (int i = 1; i <= 7; ++i) dir.write("tree/f" + std::to_string(i) + "/x.txt", "x");
-  const auto tree = dir.path() / "tree";
-  const std::string table = anchor_table_of(build_and_read(dir, tree, grouped_listing(dir, tree)));
+  const std::string table = anchor_table_of(build());
   ASSERT_NE(table, "");
 
   EXPECT_EQ(count_of(table, "<a href=\"#"), 7u);
@@ -114,15 +125,9 @@ TEST(AnchorTableBuild, SevenAnchorsInThreeColumnsMakeThreeRectangularRows) {
   EXPECT_NE(last_row.find("f7</a>"), std::string::npos);
 }
 
-TEST(AnchorTableBuild, DepthLimitKeepsDeeperFoldersInTheListingOnly) {
-  temp_dir dir;
-  dir.write("tree/a/x.txt", "x");
-  dir.write("tree/a/b/y.txt", "y");
-  dir.write("tree/a/b/c/z.txt", "z");
-  dir.write("tree/d/w.txt", "w");
-  const auto tree = dir.path() / "tree";
-  const std::string page =
-      build_and_read(dir, tree, with(grouped_listing(dir, tree), "max_anchor_depth", "1"));
+TEST_F(AnchorTableBuild, DepthLimitKeepsDeeperFoldersInTheListingOnly) {
+  files({"a/x.txt", "a/b/y.txt", "a/b/c/z.txt", "d/w.txt"});
+  const std::string page = build_with("max_anchor_depth", "1");
   const std::string table = anchor_table_of(page);
   EXPECT_EQ(count_of(table, "<a href=\"#"), 2u);
   EXPECT_NE(table.find("#IDa\""), std::string::npos);
@@ -132,30 +137,21 @@ TEST(AnchorTableBuild, DepthLimitKeepsDeeperFoldersInTheListingOnly) {
   EXPECT_NE(page.find("z.txt"), std::string::npos);
 }
 
-TEST(AnchorTableBuild, AmpersandFolderLinksToItsSubsection) {
-  temp_dir dir;
-  dir.write("tree/R&D/plan.txt", "p");
-  dir.write("tree/Sales/q1.txt", "q");
-  dir.write("tree/caf\xC3\xA9 #1; 50%/menu.txt", "m");
-  const auto tree = dir.path() / "tree";
-  const std::string page = build_and_read(dir, tree, grouped_listing(dir, tree));
+TEST_F(AnchorTableBuild, AmpersandFolderLinksToItsSubsection) {
+  files({"R&D/plan.txt", "Sales/q1.txt", "caf\xC3\xA9 #1; 50%/menu.txt"});
+  const std::string page = build();
   const std::string table = anchor_table_of(page);
   EXPECT_NE(table.find("href=\"#IDRandD\">R&amp;D</a>"), std::string::npos) << table;
   EXPECT_NE(page.find("id=\"IDRandD\""), std::string::npos);
   EXPECT_EQ(broken_links(tree / "index.html"), std::vector<std::string>{});
 }
 
-TEST(AnchorTableBuild, FoldersWithEqualIdentifiersEachGetTheirOwnSubsection) {
-  temp_dir dir;
+TEST_F(AnchorTableBuild, FoldersWithEqualIdentifiersEachGetTheirOwnSubsection) {
   // Each pair maps to one identifier by the folder-to-id rule; the files
   // tell the subsections apart.
-  dir.write("tree/fp-compiler-3.2.2/first.txt", "1");
-  dir.write("tree/fp-compiler/3.2.2/second.txt", "2");
-  dir.write("tree/a b/third.txt", "3");
-  dir.write("tree/a_b/fourth.txt", "4");
-  dir.write("tree/a_b-2/fifth.txt", "5");
-  const auto tree = dir.path() / "tree";
-  const std::string page = build_and_read(dir, tree, grouped_listing(dir, tree));
+  files({"fp-compiler-3.2.2/first.txt", "fp-compiler/3.2.2/second.txt", "a b/third.txt",
+         "a_b/fourth.txt", "a_b-2/fifth.txt"});
+  const std::string page = build();
 
   const std::vector<std::string> ids = attribute_values(page, "id");
   const std::set<std::string> distinct(ids.begin(), ids.end());

@@ -4,6 +4,8 @@
 
 #include <chrono>
 #include <filesystem>
+#include <initializer_list>
+#include <string>
 #include <thread>
 
 #include "base/wide_string.h"
@@ -76,6 +78,14 @@ struct runner_fixture {
   std::wstring root() const { return from_native((dir.path() / "tree").string()); }
   std::filesystem::path tree() const { return dir.path() / "tree"; }
   void file(const std::string& relative) const { dir.write("tree/" + relative, "x"); }
+  void files(std::initializer_list<std::string> relatives) const {
+    for (const std::string& relative : relatives) file(relative);
+  }
+  // A recursive build: one file per folder, or all links in one file.
+  void recursive(bool one_file_per_folder) {
+    s.recursive_build = 1;
+    s.recursive_build_single_file = one_file_per_folder ? 1 : 0;
+  }
   runner_report run() { return run_interactive_build(s, s.path, texts, host); }
   void expect_view_settings_kept() const {
     EXPECT_EQ(s.sort_folders_first, 0);
@@ -164,11 +174,8 @@ TEST(BuildRunner, OnePageOpensTheResultsDialogOnIt) {
 
 TEST(BuildRunner, OneFilePerFolderNamesTheRootPageAndCountsEveryPage) {
   runner_fixture f;
-  f.file("a.txt");
-  f.file("b/b.txt");
-  f.file("c/c.txt");
-  f.s.recursive_build = 1;
-  f.s.recursive_build_single_file = 1;
+  f.files({"a.txt", "b/b.txt", "c/c.txt"});
+  f.recursive(true);
   f.s.framed_site_marker = 1;  // left over from a framed build
   const runner_report r = f.run();
   ASSERT_EQ(f.host.results.size(), 1u);
@@ -182,10 +189,8 @@ TEST(BuildRunner, OneFilePerFolderNamesTheRootPageAndCountsEveryPage) {
 
 TEST(BuildRunner, AllLinksInOneFileWithoutFoldersFirstBuildsWithoutAnchorsAndRestoresThem) {
   runner_fixture f;
-  f.file("a.txt");
-  f.file("b/b.txt");
-  f.s.recursive_build = 1;
-  f.s.recursive_build_single_file = 0;
+  f.files({"a.txt", "b/b.txt"});
+  f.recursive(false);
   int32_t anchors_during_build = -1;
   f.host.during_build = [&](progress_relay&) { anchors_during_build = f.s.folder_anchors; };
   f.run();
@@ -207,10 +212,8 @@ TEST(BuildRunner, SettingsChangedOnThePagesCountAndTheirViewValuesComeBack) {
 
 TEST(BuildRunner, CancelBeforeTheFirstCheckShowsNothingAndWritesNothing) {
   runner_fixture f;
-  f.file("a.txt");
-  f.file("b/b.txt");
-  f.s.recursive_build = 1;
-  f.s.recursive_build_single_file = 1;
+  f.files({"a.txt", "b/b.txt"});
+  f.recursive(true);
   // Requested before the build has sent anything: the first notification stops it.
   f.host.during_build = nullptr;
   struct cancelling_host : fake_host {
@@ -248,8 +251,7 @@ TEST(BuildRunner, CancelWhileTheBuildRunsKeepsEveryPageWrittenSoFar) {
   for (int i = 0; i < kFolders; ++i)
     for (int j = 0; j < 20; ++j)
       f.file("d" + std::to_string(i) + "/f" + std::to_string(j) + ".txt");
-  f.s.recursive_build = 1;
-  f.s.recursive_build_single_file = 1;
+  f.recursive(true);
   f.host.during_build = [](progress_relay& relay) {
     const auto give_up = std::chrono::steady_clock::now() + std::chrono::seconds(20);
     while (std::chrono::steady_clock::now() < give_up) {
@@ -273,11 +275,9 @@ TEST(BuildRunner, CancelWhileTheBuildRunsKeepsEveryPageWrittenSoFar) {
 
 TEST(BuildRunner, DeleteRemovesExactlyTheWrittenPagesAndReportsThem) {
   runner_fixture f;
-  f.file("a.txt");
-  f.file("b/b.txt");
+  f.files({"a.txt", "b/b.txt"});
   f.dir.write("tree/b/own.html", "mine");
-  f.s.recursive_build = 1;
-  f.s.recursive_build_single_file = 1;
+  f.recursive(true);
   f.host.answer_delete = true;
   const runner_report r = f.run();
   EXPECT_EQ(r.outcome, runner_outcome::files_deleted);
@@ -295,8 +295,7 @@ TEST(BuildRunner, DeleteRemovesExactlyTheWrittenPagesAndReportsThem) {
 
 TEST(BuildRunner, AFramedBuildKeepsItsModeAndTheOutputName) {
   runner_fixture f;
-  f.file("top.txt");
-  f.file("a/one.txt");
+  f.files({"top.txt", "a/one.txt"});
   f.dir.write("frames.txt",
               "<html><head><title></title></head><frameset><frame src=\"nav.html\" name=\"n\">"
               "<frame src=\"main.html\" name=\"m\"></frameset></html>");

@@ -110,49 +110,35 @@ const std::set<std::wstring> edited_keys = {L"path",
 // what changed in the settings: the table cannot claim one field and edit another.
 std::set<std::wstring> keys_changed(const build_settings& before, const build_settings& after);
 
-#define TABULON_FIELDS(X)                                                                             \
-  X(path)                                                                                             \
-  X(folders) X(file_spec) X(file_spec_list) X(output_filename) X(output_file_list) X(                 \
-      filename_include_strings) X(files_include_list) X(skip_files) X(files_exclude_list) X(title)    \
-      X(title_list) X(date_modified) X(date_modified_delimited) X(file_sizes) X(                      \
-          file_sizes_delimited) X(custom_html_filename) X(scripts_list) X(skip_folders)               \
-          X(skipped_folders_list) X(included_folders) X(included_folders_delimited) X(                \
-              process_root_with_included_folders) X(include_filesize) X(insert_commas)                \
-              X(file_size_display_type) X(include_date) X(include_time) X(suppress_extensions) X(     \
-                  include_subfolders) X(supress_headers) X(rectangular_tables)                        \
-                  X(suppress_visible_links) X(include_summary) X(anchors_use_backslash) X(            \
-                      use_html_titles_for_links) X(full_pathname_links) X(replace_latin_chars)        \
-                      X(non_functional_links) X(supress_parent_link) X(time_dropdown) X(              \
-                          number_format) X(date_dropdown) X(euro_separator) X(suppress_name_size_tr)  \
-                          X(full_anchor_text) X(doctype) X(charset) X(max_file_chars2) X(             \
-                              anchor_chars2) X(folder_chars) X(file_columns2) X(anchor_columns2)      \
-                              X(folder_columns2) X(use_file_table_script_elements) X(sort_type) X(    \
-                                  sort_folders_first) X(column_wise_sort) X(file_header_word)         \
-                                  X(folder_word) X(filename_word) X(size_word) X(date_word) X(        \
-                                      parent_word) X(anchor_word) X(root_anchor_word)                 \
-                                      X(summary_folders_word) X(summary_files_word) X(                \
-                                          summary_size_word) X(folder_sort_word) X(bytes_word)        \
-                                          X(k_word) X(megabytes_word) X(gigabytes_word) X(            \
-                                              recursive_build) X(max_search_depth2)                   \
-                                              X(max_anchor_depth) X(build_framed_site) X(             \
-                                                  recursive_build_single_file) X(show_folder_names)   \
-                                                  X(repeat_anchor_headers) X(folder_anchors) X(       \
-                                                      multi_recurse_title) X(multi_recurse_skip_root) \
-                                                      X(recurse_link_folders_to_default_filename) X(  \
-                                                          force_framed_settings) X(frameset_file)     \
-                                                          X(left_frame_file) X(right_frame_file) X(   \
-                                                              use_primary_script_always)              \
-                                                              X(autolaunch_batch_file) X(             \
-                                                                  default_browser) X(browsers_list)   \
-                                                                  X(default_text_editor) X(           \
-                                                                      text_editors_list) X(sort_kind) \
-                                                                      X(sort_descending) X(           \
-                                                                          active_page)                \
-                                                                          X(language_file) X(         \
-                                                                              recursive_build)        \
-                                                                              X(multi_recurse_link)   \
-                                                                                  X(sizes_by_k)       \
-                                                                                      X(time_24hr)
+// Every field of the settings, for keys_changed.
+// clang-format off
+#define TABULON_FIELDS(X) \
+  X(path) X(folders) X(file_spec) X(file_spec_list) X(output_filename) X(output_file_list)  \
+  X(filename_include_strings) X(files_include_list) X(skip_files) X(files_exclude_list)     \
+  X(title) X(title_list) X(date_modified) X(date_modified_delimited) X(file_sizes)          \
+  X(file_sizes_delimited) X(custom_html_filename) X(scripts_list) X(skip_folders)           \
+  X(skipped_folders_list) X(included_folders) X(included_folders_delimited)                 \
+  X(process_root_with_included_folders) X(include_filesize) X(insert_commas)                \
+  X(file_size_display_type) X(include_date) X(include_time) X(suppress_extensions)          \
+  X(include_subfolders) X(supress_headers) X(rectangular_tables) X(suppress_visible_links)  \
+  X(include_summary) X(anchors_use_backslash) X(use_html_titles_for_links)                  \
+  X(full_pathname_links) X(replace_latin_chars) X(non_functional_links)                     \
+  X(supress_parent_link) X(time_dropdown) X(number_format) X(date_dropdown)                 \
+  X(euro_separator) X(suppress_name_size_tr) X(full_anchor_text) X(doctype) X(charset)      \
+  X(max_file_chars2) X(anchor_chars2) X(folder_chars) X(file_columns2) X(anchor_columns2)   \
+  X(folder_columns2) X(use_file_table_script_elements) X(sort_type) X(sort_folders_first)   \
+  X(column_wise_sort) X(file_header_word) X(folder_word) X(filename_word) X(size_word)      \
+  X(date_word) X(parent_word) X(anchor_word) X(root_anchor_word) X(summary_folders_word)    \
+  X(summary_files_word) X(summary_size_word) X(folder_sort_word) X(bytes_word) X(k_word)    \
+  X(megabytes_word) X(gigabytes_word) X(recursive_build) X(max_search_depth2)               \
+  X(max_anchor_depth) X(build_framed_site) X(recursive_build_single_file)                   \
+  X(show_folder_names) X(repeat_anchor_headers) X(folder_anchors) X(multi_recurse_title)    \
+  X(multi_recurse_skip_root) X(recurse_link_folders_to_default_filename)                    \
+  X(force_framed_settings) X(frameset_file) X(left_frame_file) X(right_frame_file)          \
+  X(use_primary_script_always) X(autolaunch_batch_file) X(default_browser) X(browsers_list) \
+  X(default_text_editor) X(text_editors_list) X(sort_kind) X(sort_descending)               \
+  X(active_page) X(language_file) X(multi_recurse_link) X(sizes_by_k) X(time_24hr)
+// clang-format on
 
 std::set<std::wstring> keys_changed(const build_settings& a, const build_settings& b) {
   std::set<std::wstring> changed;
