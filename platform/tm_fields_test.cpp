@@ -2,10 +2,17 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <climits>
+#include <cstdint>
 
 namespace tabulon {
 namespace {
+
+// Year, month, day, hour, minute, second and weekday, to compare at once.
+std::array<int32_t, 7> all_of(const local_fields& f) {
+  return {f.year, f.month, f.day, f.hour, f.minute, f.second, f.weekday};
+}
 
 TEST(TmFields, BothWaysMatchTheCLibraryCounting) {
   std::tm tm{};
@@ -17,13 +24,7 @@ TEST(TmFields, BothWaysMatchTheCLibraryCounting) {
   tm.tm_sec = 58;
   tm.tm_wday = 4;
   const local_fields f = fields_of_tm(tm);
-  EXPECT_EQ(f.year, 2024);
-  EXPECT_EQ(f.month, 2);
-  EXPECT_EQ(f.day, 29);
-  EXPECT_EQ(f.hour, 23);
-  EXPECT_EQ(f.minute, 59);
-  EXPECT_EQ(f.second, 58);
-  EXPECT_EQ(f.weekday, 4);
+  EXPECT_EQ(all_of(f), (std::array<int32_t, 7>{2024, 2, 29, 23, 59, 58, 4}));
 
   const std::optional<std::tm> back = tm_of_fields(f);
   ASSERT_TRUE(back);

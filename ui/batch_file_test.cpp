@@ -50,12 +50,14 @@ TEST(BatchCommand, SettingsInTheProgramFolderRunTheProgramByItsBareName) {
 }
 
 TEST(BatchCommand, SettingsElsewhereUseFullPathsThatTheReaderFindsAgain) {
-  EXPECT_EQ(batch_command(kWindows, L"C:\\Sites\\my site\\abat.init"),
-            L"\"C:\\Tools\\tabulon\\tabulon.exe\" \"C:\\Sites\\my site\\abat.init\"");
-  EXPECT_EQ(batch_command(kWindows, L"D:\\abat.init"),
-            L"\"C:\\Tools\\tabulon\\tabulon.exe\" \"D:\\abat.init\"");
-  EXPECT_EQ(batch_command(kPosix, L"/home/u/abat.init"),
-            L"\"/opt/tabulon/tabulon\" \"/home/u/abat.init\"");
+  // Both the program and the settings by their full paths, each quoted.
+  for (const auto& [program, settings] :
+       {std::pair{kWindows, L"C:\\Sites\\my site\\abat.init"},
+        std::pair{kWindows, L"D:\\abat.init"}, std::pair{kPosix, L"/home/u/abat.init"}}) {
+    EXPECT_EQ(batch_command(program, settings),
+              L"\"" + program.full_path() + L"\" \"" + settings + L"\"");
+  }
+  EXPECT_EQ(kWindows.full_path(), L"C:\\Tools\\tabulon\\tabulon.exe");
 
   // Whatever form the command takes, the configuration reader's rule turns
   // its settings name back into the file that was written.

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <string>
+#include <utility>
 
 #include "base/wide_string.h"
 #include "tests/support/temp_dir.h"
@@ -13,6 +15,20 @@ namespace {
 std::wstring language_doc(std::wstring_view groups, std::wstring_view app = L"tabulon") {
   return L"<?xml version=\"1.0\"?>\n<all>\n<file_info><app>" + std::wstring(app) +
          L"</app></file_info>\n" + std::wstring(groups) + L"\n</all>\n";
+}
+
+// The English texts with `groups` of a valid language file applied to them.
+interface_text_table applied(std::wstring_view groups) {
+  interface_text_table table;
+  const auto message = apply_language_text(language_doc(groups), L"f.xml", table);
+  EXPECT_FALSE(message.has_value()) << wide_to_utf8(message->text);
+  return table;
+}
+
+// The caption and the tooltip of an item, to compare both at once.
+using shown = std::pair<std::wstring, std::wstring>;
+shown shown_as(const interface_text_table& table, ui_text item) {
+  return {table.text(item), table.help(item)};
 }
 
 TEST(LanguageFile, RejectsFilesThatAreNotTabulonLanguageFiles) {
@@ -40,53 +56,41 @@ TEST(LanguageFile, UnparsableFileUsesTheCurrentErrorTexts) {
 }
 
 TEST(LanguageFile, ElementOrderDoesNotMatterAndTheFirstSiblingCounts) {
-  interface_text_table table;
-  const auto message = apply_language_text(
-      language_doc(L"<other><months><May>Mai</May></months></other>"
-                   L"<main_window>"
-                   L"<exit_button><help>Quit tip</help><text>&amp;Quit</text></exit_button>"
-                   L"<build_button><text>&amp;Make</text><help>Make tip</help></build_button>"
-                   L"<build_button><text>second</text></build_button>"
-                   L"</main_window>"
-                   L"<main_window><help_button><text>ignored</text></help_button></main_window>"),
-      L"f.xml", table);
-  EXPECT_FALSE(message.has_value());
-  EXPECT_EQ(table.text(ui_text::main_window_build_button), L"&Make");
-  EXPECT_EQ(table.help(ui_text::main_window_build_button), L"Make tip");
-  EXPECT_EQ(table.text(ui_text::main_window_exit_button), L"&Quit");
-  EXPECT_EQ(table.help(ui_text::main_window_exit_button), L"Quit tip");
+  const interface_text_table table = applied(
+      L"<other><months><May>Mai</May></months></other>"
+      L"<main_window>"
+      L"<exit_button><help>Quit tip</help><text>&amp;Quit</text></exit_button>"
+      L"<build_button><text>&amp;Make</text><help>Make tip</help></build_button>"
+      L"<build_button><text>second</text></build_button>"
+      L"</main_window>"
+      L"<main_window><help_button><text>ignored</text></help_button></main_window>");
+  EXPECT_EQ(shown_as(table, ui_text::main_window_build_button), (shown{L"&Make", L"Make tip"}));
+  EXPECT_EQ(shown_as(table, ui_text::main_window_exit_button), (shown{L"&Quit", L"Quit tip"}));
   EXPECT_EQ(table.text(ui_text::main_window_help_button), L"&Help");  // second group ignored
   EXPECT_EQ(table.month_names()[4], L"Mai");
   EXPECT_EQ(table.month_names()[5], L"June");
 }
 
 TEST(LanguageFile, TextAndHelpRules) {
-  interface_text_table table;
-  const auto message = apply_language_text(
-      language_doc(L"<sorting>"
-                   L"<size><text>&amp;Gr\u00f6\u00dfe</text></size>"
-                   L"<date><help>Nach Datum</help></date>"
-                   L"<random/>"
-                   L"<extension><text></text><help></help></extension>"
-                   L"</sorting>"
-                   L"<misc_dialogs><feedback><sorting><text>Sortiere </text></sorting></feedback>"
-                   L"<bad_frameset_file><data><text>Kein Frameset</text></data>"
-                   L"</bad_frameset_file></misc_dialogs>"
-                   L"<recursive><title_default>Standard</title_default>"
-                   L"<search_depth><![CDATA[<unbegrenzt>]]></search_depth></recursive>"),
-      L"f.xml", table);
-  EXPECT_FALSE(message.has_value());
+  const interface_text_table table = applied(
+      L"<sorting>"
+      L"<size><text>&amp;Gr\u00f6\u00dfe</text></size>"
+      L"<date><help>Nach Datum</help></date>"
+      L"<random/>"
+      L"<extension><text></text><help></help></extension>"
+      L"</sorting>"
+      L"<misc_dialogs><feedback><sorting><text>Sortiere </text></sorting></feedback>"
+      L"<bad_frameset_file><data><text>Kein Frameset</text></data>"
+      L"</bad_frameset_file></misc_dialogs>"
+      L"<recursive><title_default>Standard</title_default>"
+      L"<search_depth><![CDATA[<unbegrenzt>]]></search_depth></recursive>");
   // text without help: new caption, no tooltip
-  EXPECT_EQ(table.text(ui_text::sorting_size), L"&Gr\u00f6\u00dfe");
-  EXPECT_EQ(table.help(ui_text::sorting_size), L"");
+  EXPECT_EQ(shown_as(table, ui_text::sorting_size), (shown{L"&Gr\u00f6\u00dfe", L""}));
   // help without text: caption kept, tooltip set
-  EXPECT_EQ(table.text(ui_text::sorting_date), L"&Date modified");
-  EXPECT_EQ(table.help(ui_text::sorting_date), L"Nach Datum");
+  EXPECT_EQ(shown_as(table, ui_text::sorting_date), (shown{L"&Date modified", L"Nach Datum"}));
   // an item with neither changes nothing; empty values do replace
-  EXPECT_EQ(table.text(ui_text::sorting_random), L"&Random");
-  EXPECT_EQ(table.help(ui_text::sorting_random), L"Sorts randomly");
-  EXPECT_EQ(table.text(ui_text::sorting_extension), L"");
-  EXPECT_EQ(table.help(ui_text::sorting_extension), L"");
+  EXPECT_EQ(shown_as(table, ui_text::sorting_random), (shown{L"&Random", L"Sorts randomly"}));
+  EXPECT_EQ(shown_as(table, ui_text::sorting_extension), (shown{L"", L""}));
   // subgroups and data items
   EXPECT_EQ(table.text(ui_text::feedback_sorting), L"Sortiere ");
   EXPECT_EQ(table.text(ui_text::sorting_sort_by), L"Sort by");
