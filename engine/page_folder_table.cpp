@@ -41,12 +41,17 @@ void gather_folder_entries(page_state& page, entry_list& list) {
       dir = &own;
     if (dir) {
       gen.assembly.subfolders_of = page.folder;
-      dir_listing items = read_listing(gen.scan.reader, *dir, page.folder);
+      dir_listing items;
+      if (gen.assembly.page_listing && dir == gen.assembly.page_dir) {
+        items = std::move(*gen.assembly.page_listing);
+        gen.assembly.page_listing = nullptr;
+      } else {
+        items = read_listing(gen.scan.reader, *dir, page.folder);
+      }
       for (const dir_item& item : items) {
         if (!item.is_folder || starts_with(item.name, L".")) continue;
         const std::wstring child = join_path(page.folder, item.name);
-        open_folder probe;
-        if (!probe.open_child(*dir, item.name, child)) continue;
+        if (!can_enter(gen.scan.reader, *dir, item.name, child)) continue;
         gen.assembly.subfolders.emplace_back(item.name);
         if (gen.folder_is_skipped(child)) continue;
         auto entry = make_file_entry(item.name, here);

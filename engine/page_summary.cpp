@@ -1,7 +1,6 @@
 // The end of a page (summary, /END, closing tags) and write_page itself:
 // preparation, the pieces in order, the final replacements and the file.
-#include <filesystem>
-#include <system_error>
+#include <optional>
 
 #include "base/text_file.h"
 #include "base/wide_string.h"
@@ -14,6 +13,7 @@
 #include "engine/script_loader.h"
 #include "engine/size_format.h"
 #include "engine/summary_format.h"
+#include "platform/file_stamp.h"
 #include "platform/path_rules.h"
 
 namespace tabulon {
@@ -26,13 +26,9 @@ namespace {
 void reload_script(html_generator& gen, build_settings& s) {
   page_assembly::script_cache& cache = gen.assembly.cached_script;
   const std::wstring file = resolve_in_program_folder(s.custom_html_filename, s.program_folder);
-  std::error_code error;
-  const std::filesystem::path native = to_fs_path(file);
-  const auto stamp = std::filesystem::last_write_time(native, error);
-  const auto size = error ? 0 : std::filesystem::file_size(native, error);
-  const bool readable = !error && !s.custom_html_filename.empty();
-  if (readable && cache.usable && cache.name == s.custom_html_filename && cache.stamp == stamp &&
-      cache.size == size) {
+  const std::optional<file_stamp> stamp = stamp_of(file);
+  const bool readable = stamp && !s.custom_html_filename.empty();
+  if (readable && cache.usable && cache.name == s.custom_html_filename && cache.stamp == *stamp) {
     s.script = cache.script;
     return;
   }
@@ -43,8 +39,7 @@ void reload_script(html_generator& gen, build_settings& s) {
   if (!read_whole_file(file, text) || text.find(placeholder::random_color) != std::wstring::npos)
     return;
   cache.name = s.custom_html_filename;
-  cache.stamp = stamp;
-  cache.size = size;
+  cache.stamp = *stamp;
   cache.script = s.script;
   cache.usable = true;
 }

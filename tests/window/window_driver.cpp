@@ -98,6 +98,11 @@ window_program::window_program() {
   display_ = test_display(&why_);
   fs::copy_file(TABULON_EXE, dir_.path() / "tabulon");
   fs::permissions(dir_.path() / "tabulon", fs::perms::owner_all, fs::perm_options::add);
+#ifdef TABULON_WINDOW_MODULE_FILE
+  // The window lives in a module beside the program.
+  const fs::path module = TABULON_WINDOW_MODULE_FILE;
+  fs::copy_file(module, dir_.path() / module.filename());
+#endif
   const fs::path share = fs::path(TABULON_SOURCE_DIR) / "share";
   for (const char* folder : {"Scripts", "Translations", "help"})
     if (fs::exists(share / folder))
