@@ -3,11 +3,14 @@
 // words pages use by default, files as entries, and one page of a generator
 // over the settings, whose text the steps of engine/page_*.cpp write into.
 
+#include <gtest/gtest.h>
+
 #include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
 
+#include "base/wide_string.h"
 #include "engine/file_entry.h"
 #include "engine/html_generator.h"
 #include "engine/page_state.h"
@@ -69,6 +72,13 @@ inline std::wstring assembled(build_settings& s, const std::wstring& folder,
   page_under_test p(s, folder);
   steps(p.page);
   return p.text();
+}
+
+// Success when `text` holds `part`; else a failure that shows both.
+inline ::testing::AssertionResult holds(const std::wstring& text, const std::wstring& part) {
+  if (text.find(part) != std::wstring::npos) return ::testing::AssertionSuccess();
+  return ::testing::AssertionFailure() << "no \"" << wide_to_utf8(part) << "\" in:\n"
+                                       << wide_to_utf8(text);
 }
 
 }  // namespace tabulon::testing
