@@ -148,46 +148,47 @@ TEST(FolderTableRows, FewerFoldersThanColumnsNeedNoPadding) {
   EXPECT_TRUE(testing::holds(t, L"</table>\n<div><br /></div>\n"));
 }
 
+// The builds that decide about a parent link differently.
+enum class build_kind { one_folder, one_page, per_folder, right_frames, framed_right_frames };
+
+void set_build_kind(build_settings& s, build_kind kind) {
+  s.recursive_build = kind == build_kind::one_folder ? 0 : 1;
+  s.recursive_build_single_file =
+      kind == build_kind::one_page || kind == build_kind::one_folder ? 0 : 1;
+  s.frame_list_pass = kind == build_kind::right_frames || kind == build_kind::framed_right_frames;
+  s.build_framed_site = kind == build_kind::framed_right_frames;
+}
+
 struct link_row_case {
   const char* what;
+  build_kind kind;
   std::wstring path;
   std::wstring start_folder;
-  int32_t recursive_build = 0;
-  int32_t single_file = 0;
-  int32_t frame_list_pass = 0;
-  bool parent = false;
+  bool parent;
 };
 
 TEST(FolderTableLinks, ParentLinkOnlyWhereThereIsAParentPageToGoTo) {
   const link_row_case cases[] = {
-      {"one folder", L"/x/y", L"", 0, 0, 0, true},
-      {"the file-system root", L"/", L"", 0, 0, 0, false},
-      {"one page for the branch", L"/x/y", L"/x/y", 1, 0, 0, true},
-      {"per folder, below the start", L"/x/y", L"/x", 1, 1, 0, true},
-      {"per folder, the start folder", L"/x/y", L"/x/y", 1, 1, 0, false},
-      {"right frame pages", L"/x/y", L"/x", 1, 1, 1, false},
+      {"one folder", build_kind::one_folder, L"/x/y", L"", true},
+      {"the file-system root", build_kind::one_folder, L"/", L"", false},
+      {"one page for the branch", build_kind::one_page, L"/x/y", L"/x/y", true},
+      {"per folder, below the start", build_kind::per_folder, L"/x/y", L"/x", true},
+      {"per folder, the start folder", build_kind::per_folder, L"/x/y", L"/x/y", false},
+      {"right frame pages of a list pass", build_kind::right_frames, L"/x/y", L"/x", false},
+      {"right frame pages of a framed site", build_kind::framed_right_frames, L"/x/y", L"/x", true},
   };
   for (const link_row_case& c : cases) {
     build_settings s = testing::page_settings();
     s.supress_parent_link = 0;
-    s.recursive_build = c.recursive_build;
-    s.recursive_build_single_file = c.single_file;
-    s.frame_list_pass = c.frame_list_pass;
+    set_build_kind(s, c.kind);
     const folder_table table = folder_table_of(s, c.path, c.start_folder);
-    const bool has_parent =
-        table.text.find(L"<a href=\"../\">&lt;parent&gt;</a>") != std::wstring::npos;
-    EXPECT_EQ(has_parent, c.parent) << c.what << "\n" << wide_to_utf8(table.text);
+    EXPECT_EQ(table.text.find(L"<a href=\"../\">&lt;parent&gt;</a>") != std::wstring::npos,
+              c.parent)
+        << c.what << "\n"
+        << wide_to_utf8(table.text);
     EXPECT_EQ(table.folder_count, c.parent ? 1 : 0) << c.what;
     EXPECT_EQ(table.written, c.parent) << c.what;
   }
-
-  // The framed site's right pages do get one below the start.
-  build_settings framed = testing::page_settings();
-  framed.supress_parent_link = 0;
-  framed.recursive_build_single_file = 1;
-  framed.frame_list_pass = 1;
-  framed.build_framed_site = 1;
-  EXPECT_EQ(folder_table_of(framed, L"/x/y", L"/x").folder_count, 1);
 }
 
 TEST(FolderTableLinks, RootLinkShowsTheRootWordAndIsNotCounted) {
