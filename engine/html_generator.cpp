@@ -37,6 +37,13 @@ int html_generator::build_from_root(build_progress* observer) {
   return build(observer);
 }
 
+int html_generator::build_with_frame_page(build_progress* observer) {
+  assembly.framed_page = true;
+  const int written = build(observer);
+  assembly.framed_page = false;  // also when no page took it
+  return written;
+}
+
 int html_generator::build(build_progress* observer) {
   build_settings& s = *settings;
   not_started = check_root();
