@@ -37,8 +37,11 @@ int run_window_module(application& app) {
     }
   }
   if (path.empty()) {
-    say(L"tabulon: the window is not installed: \"" + candidates.front() +
-        L"\" not found; run \"tabulon CONFIG.init\" to build unattended");
+    std::wstring places;
+    for (const std::wstring& candidate : candidates)
+      places += (places.empty() ? L"\"" : L" or \"") + candidate + L"\"";
+    say(L"tabulon: the window is not installed: no " + places +
+        L"; run \"tabulon CONFIG.init\" to build unattended");
     return 1;
   }
   std::wstring reason;
