@@ -141,6 +141,10 @@ config_status read_configuration(build_settings& s, ini_store& store, const std:
   auto text = [&](const wchar_t* key, const wchar_t* fallback) {
     return store.get_string(key, fallback);
   };
+  // The name of a file of the program's, such as a script, in native form.
+  auto program_file = [&](const wchar_t* key, const wchar_t* fallback) {
+    return program_file_name(text(key, program_file_name(fallback).c_str()));
+  };
 
   // Older keys first: they decide the defaults of the keys that replaced them.
   s.time_24hr = flag(L"time_24hr", false);
@@ -188,12 +192,9 @@ config_status read_configuration(build_settings& s, ini_store& store, const std:
   s.multi_recurse_title = title_from_keyword(text(L"multi_recurse_title", L"FOLDER"));
   s.recurse_link_folders_to_default_filename =
       flag(L"recurse_link_folders_to_default_filename", true);
-  s.left_frame_file =
-      program_file_name(text(L"left_frame_file", program_file_name(kDefaultLeftFrame).c_str()));
-  s.right_frame_file =
-      program_file_name(text(L"right_frame_file", program_file_name(kDefaultRightFrame).c_str()));
-  s.frameset_file =
-      program_file_name(text(L"frameset_file", program_file_name(kDefaultFrameset).c_str()));
+  s.left_frame_file = program_file(L"left_frame_file", kDefaultLeftFrame);
+  s.right_frame_file = program_file(L"right_frame_file", kDefaultRightFrame);
+  s.frameset_file = program_file(L"frameset_file", kDefaultFrameset);
   s.skip_files = text(L"skip_files", L"");
   s.included_folders_delimited = text(L"included_folders_delimited", L"");
   s.included_folders = text(L"included_folders", L"");
@@ -238,10 +239,8 @@ config_status read_configuration(build_settings& s, ini_store& store, const std:
   s.supress_parent_link = flag(L"supress_parent_link", true);
   s.suppress_extensions = flag(L"suppress_extensions", false);
   s.full_pathname_links = flag(L"full_pathname_links", false);
-  s.custom_html_filename =
-      program_file_name(text(L"custom_html_filename", program_file_name(kDefaultScript).c_str()));
-  s.scripts_list =
-      program_file_name(text(L"scripts_list", program_file_name(kDefaultScriptsList).c_str()));
+  s.custom_html_filename = program_file(L"custom_html_filename", kDefaultScript);
+  s.scripts_list = program_file(L"scripts_list", kDefaultScriptsList);
   s.skipped_folders_list = text(L"skipped_folders_list", L"");
   s.files_include_list = text(L"files_include_list", L"");
   s.files_exclude_list = text(L"files_exclude_list", L"");

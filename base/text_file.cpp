@@ -12,32 +12,33 @@ namespace tabulon {
 
 namespace {
 
-std::unique_ptr<TextFileReader> make_reader(int encoding, std::FILE* f, size_t buffer_size) {
+// The reader or writer of `encoding`; `Other` for a code of no encoding.
+template <class Base, class Ansi, class Utf16le, class Utf16be, class Utf8, class Other>
+std::unique_ptr<Base> make_for_encoding(int encoding, std::FILE* f, size_t buffer_size) {
   switch (encoding) {
     case text_ansi:
-      return std::make_unique<ANSI_TextFileReader>(f, buffer_size);
+      return std::make_unique<Ansi>(f, buffer_size);
     case text_utf16le:
-      return std::make_unique<UTF16LE_TextFileReader>(f, buffer_size);
+      return std::make_unique<Utf16le>(f, buffer_size);
     case text_utf16be:
-      return std::make_unique<UTF16BE_TextFileReader>(f, buffer_size);
+      return std::make_unique<Utf16be>(f, buffer_size);
     case text_utf8:
-      return std::make_unique<UTF8_TextFileReader>(f, buffer_size);
+      return std::make_unique<Utf8>(f, buffer_size);
     default:
-      return std::make_unique<TextFileReader>(f, buffer_size);
+      return std::make_unique<Other>(f, buffer_size);
   }
 }
 
+// A code of no encoding reads as an empty file and writes as ANSI.
+std::unique_ptr<TextFileReader> make_reader(int encoding, std::FILE* f, size_t buffer_size) {
+  return make_for_encoding<TextFileReader, ANSI_TextFileReader, UTF16LE_TextFileReader,
+                           UTF16BE_TextFileReader, UTF8_TextFileReader, TextFileReader>(
+      encoding, f, buffer_size);
+}
 std::unique_ptr<TextFileWriter> make_writer(int encoding, std::FILE* f, size_t buffer_size) {
-  switch (encoding) {
-    case text_utf16le:
-      return std::make_unique<UTF16LE_TextFileWriter>(f, buffer_size);
-    case text_utf16be:
-      return std::make_unique<UTF16BE_TextFileWriter>(f, buffer_size);
-    case text_utf8:
-      return std::make_unique<UTF8_TextFileWriter>(f, buffer_size);
-    default:
-      return std::make_unique<ANSI_TextFileWriter>(f, buffer_size);
-  }
+  return make_for_encoding<TextFileWriter, ANSI_TextFileWriter, UTF16LE_TextFileWriter,
+                           UTF16BE_TextFileWriter, UTF8_TextFileWriter, ANSI_TextFileWriter>(
+      encoding, f, buffer_size);
 }
 
 // Length of the byte order mark of `encoding` at the start of `b`, or 0.

@@ -9,16 +9,6 @@ namespace tabulon {
 
 namespace {
 
-constexpr size_t kDefaultBuffer = 4096;
-constexpr int kReplacement = 0xFFFD;
-
-bool is_high_surrogate(int u) {
-  return u >= 0xD800 && u <= 0xDBFF;
-}
-bool is_low_surrogate(int u) {
-  return u >= 0xDC00 && u <= 0xDFFF;
-}
-
 // Where wide text is UTF-16 a pair stays two units; elsewhere it becomes one
 // code point.
 void append_units(std::wstring& out, int unit, int low) {
@@ -26,17 +16,11 @@ void append_units(std::wstring& out, int unit, int low) {
     out.push_back(static_cast<wchar_t>(unit));
     out.push_back(static_cast<wchar_t>(low));
   } else {
-    out.push_back(static_cast<wchar_t>(0x10000 + ((unit - 0xD800) << 10) + (low - 0xDC00)));
+    out.push_back(static_cast<wchar_t>(combined_surrogates(unit, low)));
   }
 }
 
 }  // namespace
-
-TextFileReader::TextFileReader(std::FILE* file, size_t buffer_size)
-    : file_(file),
-      buffer_(buffer_size == 0  ? kDefaultBuffer
-              : buffer_size < 4 ? 4
-                                : buffer_size) {}
 
 void TextFileReader::start_with(const unsigned char* bytes, size_t n, size_t skip) {
   if (n > buffer_.size()) n = buffer_.size();
@@ -45,20 +29,24 @@ void TextFileReader::start_with(const unsigned char* bytes, size_t n, size_t ski
   pos_ = skip < n ? skip : n;
 }
 
+bool TextFileReader::read_more(size_t kept) {
+  count_ = kept;
+  if (at_end_ || failed_ || !file_) return false;
+  const size_t got = std::fread(buffer_.data() + kept, 1, buffer_.size() - kept, file_);
+  count_ += got;
+  if (got > 0) return true;
+  if (std::ferror(file_)) {
+    failed_ = true;
+  } else {
+    at_end_ = true;
+  }
+  return false;
+}
+
 bool TextFileReader::fill() {
   if (pos_ < count_) return true;
-  if (at_end_ || failed_ || !file_) return false;
   pos_ = 0;
-  count_ = std::fread(buffer_.data(), 1, buffer_.size(), file_);
-  if (count_ == 0) {
-    if (std::ferror(file_)) {
-      failed_ = true;
-    } else {
-      at_end_ = true;
-    }
-    return false;
-  }
-  return true;
+  return read_more(0);
 }
 
 int TextFileReader::next_byte() {
@@ -99,19 +87,7 @@ int TextFileReader::peek_unit(bool big_endian) {
   // The unit straddles the buffer end: move its first byte to the front and refill behind it.
   buffer_[0] = static_cast<unsigned char>(first);
   pos_ = 0;
-  count_ = 1;
-  if (!at_end_ && !failed_) {
-    const size_t got = std::fread(buffer_.data() + 1, 1, buffer_.size() - 1, file_);
-    count_ += got;
-    if (got == 0) {
-      if (std::ferror(file_)) {
-        failed_ = true;
-      } else {
-        at_end_ = true;
-      }
-    }
-  }
-  if (count_ < 2) return kReplacement;  // an odd byte at the end
+  if (!read_more(1)) return kReplacementCharacter;  // an odd byte at the end
   const int second = buffer_[1];
   return big_endian ? (first << 8) | second : first | (second << 8);
 }
@@ -181,12 +157,13 @@ int UTF16LE_TextFileReader::read_char() {
     u = next_unit(big_endian_);
     if (u < 0) return u;
   } while (u == '\r');
-  // Where wide text is UTF-16 the pair's halves are returned one by one.
+  // Where wide text is UTF-16 the pair's halves are returned one by one. The
+  // end and error results (-1, -2) are no surrogates.
   if (sizeof(wchar_t) == 4 && is_high_surrogate(u)) {
     const int low = peek_unit(big_endian_);
     if (is_low_surrogate(low)) {
       next_unit(big_endian_);
-      return 0x10000 + ((u - 0xD800) << 10) + (low - 0xDC00);
+      return combined_surrogates(u, low);
     }
   }
   return u;

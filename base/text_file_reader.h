@@ -22,20 +22,16 @@
 // - ANSI (Windows-1252): every byte has a character, so nothing is lost.
 
 #include <cstddef>
-#include <cstdio>
 #include <string>
-#include <vector>
+
+#include "base/text_file_stream.h"
 
 namespace tabulon {
 
-// The reader of an empty file, and the byte buffer every reader shares.
-class TextFileReader {
+// The reader of an empty file, and the reading every reader shares.
+class TextFileReader : public TextFileStream {
  public:
-  // `file` is not owned; `buffer_size` 0 means 4096 bytes (at least 4 are used).
-  TextFileReader(std::FILE* file, size_t buffer_size);
-  virtual ~TextFileReader() = default;
-  TextFileReader(const TextFileReader&) = delete;
-  TextFileReader& operator=(const TextFileReader&) = delete;
+  using TextFileStream::TextFileStream;
 
   // The next character with every carriage return skipped; -1 at the end,
   // -2 on a read error.
@@ -59,14 +55,14 @@ class TextFileReader {
   int next_unit(bool big_endian);
   // The next 16-bit unit without consuming it (same results as next_unit).
   int peek_unit(bool big_endian);
+  // True when bytes are left in the buffer, reading more when none are.
   bool fill();
+  // Reads what follows into the buffer behind its first `kept` bytes; false
+  // when nothing came (the end of the file, or a read error, kept in failed_).
+  bool read_more(size_t kept);
 
-  std::FILE* file_;
-  std::vector<unsigned char> buffer_;
-  size_t count_ = 0;  // bytes in the buffer
-  size_t pos_ = 0;    // read position in the buffer
+  size_t pos_ = 0;  // read position in the buffer
   bool at_end_ = false;
-  bool failed_ = false;
 };
 
 class ANSI_TextFileReader : public TextFileReader {
@@ -97,12 +93,6 @@ class UTF16LE_TextFileReader : public TextFileReader {
   bool big_endian_ = false;
 };
 
-class UTF16BE_TextFileReader : public UTF16LE_TextFileReader {
- public:
-  UTF16BE_TextFileReader(std::FILE* file, size_t buffer_size)
-      : UTF16LE_TextFileReader(file, buffer_size) {
-    big_endian_ = true;
-  }
-};
+using UTF16BE_TextFileReader = BigEndian<UTF16LE_TextFileReader>;
 
 }  // namespace tabulon

@@ -6,16 +6,6 @@ namespace tabulon {
 
 namespace {
 
-constexpr size_t kDefaultBuffer = 4096;
-constexpr char32_t kReplacement = 0xFFFD;
-
-bool is_high_surrogate(char32_t u) {
-  return u >= 0xD800 && u <= 0xDBFF;
-}
-bool is_low_surrogate(char32_t u) {
-  return u >= 0xDC00 && u <= 0xDFFF;
-}
-
 // The code point at text[i], combining a surrogate pair; advances i past it.
 char32_t next_code_point(std::wstring_view text, size_t& i) {
   const char32_t c = static_cast<char32_t>(text[i++]);
@@ -23,7 +13,7 @@ char32_t next_code_point(std::wstring_view text, size_t& i) {
     const char32_t low = static_cast<char32_t>(text[i]);
     if (is_low_surrogate(low)) {
       ++i;
-      return 0x10000 + ((c - 0xD800) << 10) + (low - 0xDC00);
+      return combined_surrogates(c, low);
     }
   }
   return c;
@@ -31,15 +21,6 @@ char32_t next_code_point(std::wstring_view text, size_t& i) {
 
 }  // namespace
 
-TextFileWriter::TextFileWriter(std::FILE* file, size_t buffer_size)
-    : file_(file),
-      buffer_(buffer_size == 0  ? kDefaultBuffer
-              : buffer_size < 4 ? 4
-                                : buffer_size) {}
-
-int TextFileWriter::write_char(wchar_t, bool*) {
-  return -2;
-}
 int TextFileWriter::write_chars(std::wstring_view, bool*) {
   return -2;
 }
@@ -54,10 +35,6 @@ int TextFileWriter::flush() {
 }
 
 // ---- ANSI ----
-
-int ANSI_TextFileWriter::write_char(wchar_t c, bool* used_default) {
-  return write_chars(std::wstring_view(&c, 1), used_default);
-}
 
 int ANSI_TextFileWriter::write_chars(std::wstring_view text, bool* used_default) {
   for (size_t i = 0; i < text.size();) {
@@ -76,10 +53,6 @@ int ANSI_TextFileWriter::write_chars(std::wstring_view text, bool* used_default)
 
 // ---- UTF-8 ----
 
-int UTF8_TextFileWriter::write_char(wchar_t c, bool* used_default) {
-  return write_chars(std::wstring_view(&c, 1), used_default);
-}
-
 int UTF8_TextFileWriter::write_chars(std::wstring_view text, bool*) {
   for (size_t i = 0; i < text.size();) {
     char32_t cp = next_code_point(text, i);
@@ -87,7 +60,7 @@ int UTF8_TextFileWriter::write_chars(std::wstring_view text, bool*) {
       put(static_cast<unsigned char>(cp - 0xDC00));  // a byte kept from reading
       continue;
     }
-    if ((cp >= 0xD800 && cp <= 0xDFFF) || cp > 0x10FFFF) cp = kReplacement;
+    if ((cp >= 0xD800 && cp <= 0xDFFF) || cp > 0x10FFFF) cp = kReplacementCharacter;
     if (cp < 0x80) {
       put(static_cast<unsigned char>(cp));
     } else if (cp < 0x800) {
@@ -116,14 +89,10 @@ int UTF8_TextFileWriter::write_bom() {
 
 // ---- UTF-16 ----
 
-int UTF16LE_TextFileWriter::write_char(wchar_t c, bool* used_default) {
-  return write_chars(std::wstring_view(&c, 1), used_default);
-}
-
 int UTF16LE_TextFileWriter::write_chars(std::wstring_view text, bool*) {
   for (const wchar_t c : text) {
     char32_t cp = static_cast<char32_t>(c);
-    if (cp > 0x10FFFF) cp = kReplacement;
+    if (cp > 0x10FFFF) cp = kReplacementCharacter;
     if (cp >= 0x10000) {
       cp -= 0x10000;
       put_unit(0xD800 + (cp >> 10));

@@ -16,23 +16,20 @@
 //   (lone surrogates included) are written as one unit; above U+10FFFF U+FFFD.
 // - ANSI: Windows-1252; a character it lacks becomes "?" and sets *used_default.
 
-#include <cstddef>
-#include <cstdio>
 #include <string_view>
-#include <vector>
+
+#include "base/text_file_stream.h"
 
 namespace tabulon {
 
 // The base writer writes nothing: write_char and write_chars return -2.
-class TextFileWriter {
+class TextFileWriter : public TextFileStream {
  public:
-  // `file` is not owned; `buffer_size` 0 means 4096 bytes.
-  TextFileWriter(std::FILE* file, size_t buffer_size);
-  virtual ~TextFileWriter() = default;
-  TextFileWriter(const TextFileWriter&) = delete;
-  TextFileWriter& operator=(const TextFileWriter&) = delete;
+  using TextFileStream::TextFileStream;
 
-  virtual int write_char(wchar_t c, bool* used_default = nullptr);
+  int write_char(wchar_t c, bool* used_default = nullptr) {
+    return write_chars(std::wstring_view(&c, 1), used_default);
+  }
   virtual int write_chars(std::wstring_view text, bool* used_default = nullptr);
   // Writes the encoding's byte order mark; the base and the ANSI writer write nothing.
   virtual int write_bom() { return 0; }
@@ -46,24 +43,17 @@ class TextFileWriter {
     if (count_ == buffer_.size()) flush();
     buffer_[count_++] = byte;
   }
-
-  std::FILE* file_;
-  std::vector<unsigned char> buffer_;
-  size_t count_ = 0;
-  bool failed_ = false;
 };
 
 class ANSI_TextFileWriter : public TextFileWriter {
  public:
   using TextFileWriter::TextFileWriter;
-  int write_char(wchar_t c, bool* used_default = nullptr) override;
   int write_chars(std::wstring_view text, bool* used_default = nullptr) override;
 };
 
 class UTF8_TextFileWriter : public TextFileWriter {
  public:
   using TextFileWriter::TextFileWriter;
-  int write_char(wchar_t c, bool* used_default = nullptr) override;
   int write_chars(std::wstring_view text, bool* used_default = nullptr) override;
   int write_bom() override;
 };
@@ -71,7 +61,6 @@ class UTF8_TextFileWriter : public TextFileWriter {
 class UTF16LE_TextFileWriter : public TextFileWriter {
  public:
   using TextFileWriter::TextFileWriter;
-  int write_char(wchar_t c, bool* used_default = nullptr) override;
   int write_chars(std::wstring_view text, bool* used_default = nullptr) override;
   int write_bom() override;
 
@@ -88,12 +77,6 @@ class UTF16LE_TextFileWriter : public TextFileWriter {
   bool big_endian_ = false;
 };
 
-class UTF16BE_TextFileWriter : public UTF16LE_TextFileWriter {
- public:
-  UTF16BE_TextFileWriter(std::FILE* file, size_t buffer_size)
-      : UTF16LE_TextFileWriter(file, buffer_size) {
-    big_endian_ = true;
-  }
-};
+using UTF16BE_TextFileWriter = BigEndian<UTF16LE_TextFileWriter>;
 
 }  // namespace tabulon

@@ -7,21 +7,17 @@
 
 #include "base/wide_string.h"
 #include "tests/support/count_of.h"
+#include "tests/support/page_fixture.h"
 
 namespace tabulon {
 namespace {
 
 using testing::count_of;
 
-// Settings under which a grouped listing gets its anchor table.
+// Settings under which a grouped listing gets its anchor table: three
+// columns in row order, headed "Anchors", paths with forward slashes.
 build_settings grouped_settings() {
-  build_settings s;
-  s.folder_anchors = 1;
-  s.sort_folders_first = 1;
-  s.recursive_build = 1;
-  s.show_folder_names = 1;
-  s.recursive_build_single_file = 0;
-  s.build_framed_site = 0;
+  build_settings s = testing::grouped_settings();
   s.column_wise_sort = 0;
   s.anchor_columns2 = 3;
   s.anchor_word = L"Anchors";
@@ -40,6 +36,12 @@ recorded_folder folder(std::wstring path) {
   f.entry_name = L"a.txt";
   f.entry_name_key = L"A.TXT";
   f.entry_folder_path = L"/" + path + L"/";
+  return f;
+}
+// A folder whose identifier is given rather than made from its path.
+recorded_folder folder(std::wstring path, std::wstring id) {
+  recorded_folder f = folder(std::move(path));
+  f.id = std::move(id);
   return f;
 }
 
@@ -166,14 +168,9 @@ TEST(AnchorTable, DepthLimitLeavesOutDeeperFolders) {
 }
 
 TEST(AnchorTable, AmpersandsLinkAsAndAndShowAsEntities) {
-  build_settings s = grouped_settings();
-  recorded_folder rd = folder(L"R&D");
-  rd.id = L"IDRandD";
-  recorded_folder top = folder(L"&lt;root&gt;");
-  top.id = L"ID_";
-  recorded_folder odd = folder(L"a<b>\"c");
-  odd.id = L"IDa#b;c&d";
-  const std::wstring t = table_of(s, {top, rd, odd});
+  const std::wstring t =
+      table_of(grouped_settings(), {folder(L"&lt;root&gt;", L"ID_"), folder(L"R&D", L"IDRandD"),
+                                    folder(L"a<b>\"c", L"IDa#b;c&d")});
   EXPECT_NE(t.find(L"href=\"#IDRandD\">R&amp;D</a>"), std::wstring::npos);
   // The top folder's text is the root link text, markup already.
   EXPECT_NE(t.find(L"href=\"#ID_\">&lt;root&gt;</a>"), std::wstring::npos);
@@ -184,11 +181,8 @@ TEST(AnchorTable, AmpersandsLinkAsAndAndShowAsEntities) {
 TEST(AnchorTable, VisibleTextIsShortenedAndLosesATrailingSlash) {
   build_settings s = grouped_settings();
   s.anchor_chars2 = 10;
-  recorded_folder f = folder(L"abcdefghijklmnop");
-  recorded_folder slash = folder(L"x/");
-  recorded_folder top = folder(L"&lt;the root&gt;");
-  top.id = L"ID_";
-  const std::wstring t = table_of(s, {f, slash, top});
+  const std::wstring t = table_of(
+      s, {folder(L"abcdefghijklmnop"), folder(L"x/"), folder(L"&lt;the root&gt;", L"ID_")});
   EXPECT_NE(t.find(L">abcde...op</a>"), std::wstring::npos);
   EXPECT_NE(t.find(L">x</a>"), std::wstring::npos);
   // The root link text is markup; cutting it could split an entity.

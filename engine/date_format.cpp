@@ -26,34 +26,22 @@ std::wstring format_date(int32_t year, int32_t month, int32_t day, int32_t style
   if (style < 0) style = 0;
   const bool short_year = style == 0 || style == 1 || style == 4 || style == 5;
   const int32_t y = (short_year && year >= 100) ? year % 100 : year;
-  // The backtick stands for the delimiter, which may be empty or long.
-  std::wstring text;
-  switch (style) {
-    case 0:
-      text = printed("%02d`%02d`%02d", month, day, y);
-      break;
-    case 1:
-      text = printed("%02d`%02d`%02d", day, month, y);
-      break;
-    case 2:
-      text = printed("%02d`%02d`%04d", month, day, y);
-      break;
-    case 3:
-      text = printed("%02d`%02d`%04d", day, month, y);
-      break;
-    case 4:
-      text = printed("%02d`%02d`%02d", y, month, day);
-      break;
-    case 5:
-      text = printed("%02d`%02d`%02d", y, day, month);
-      break;
-    case 6:
-      text = printed("%04d`%02d`%02d", y, month, day);
-      break;
-    default:
-      text = printed("%04d`%02d`%02d", y, day, month);
-      break;
-  }
+  // Per style: the format and which fields stand first, second and third
+  // (0 month, 1 day, 2 year). The backtick stands for the delimiter, which
+  // may be empty or long.
+  struct layout {
+    const char* format;
+    int order[3];
+  };
+  static constexpr layout layouts[8] = {
+      {"%02d`%02d`%02d", {0, 1, 2}}, {"%02d`%02d`%02d", {1, 0, 2}}, {"%02d`%02d`%04d", {0, 1, 2}},
+      {"%02d`%02d`%04d", {1, 0, 2}}, {"%02d`%02d`%02d", {2, 0, 1}}, {"%02d`%02d`%02d", {2, 1, 0}},
+      {"%04d`%02d`%02d", {2, 0, 1}}, {"%04d`%02d`%02d", {2, 1, 0}},
+  };
+  const int fields[3] = {month, day, y};
+  const layout& shown = layouts[style];
+  std::wstring text =
+      printed(shown.format, fields[shown.order[0]], fields[shown.order[1]], fields[shown.order[2]]);
   replace_all(text, L"`", delimiter);
   return text;
 }

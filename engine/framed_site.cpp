@@ -279,10 +279,10 @@ int framed_site_build(html_generator& gen, build_progress* progress, std::wstrin
   s.output_filename = sources.right;
   s.frame_list_pass = 1;
   s.recursion_root = s.path;
-  gen.assembly.framed_page = true;
+  // The first right page is a frame page, written even when it lists no file.
   // Every build starts with a fresh cancel flag, so a cancel during the left
   // pass has to stop the right pass here.
-  if (!(progress && progress->cancelled)) total += gen.build(progress);
+  if (!(progress && progress->cancelled)) total += gen.build_with_frame_page(progress);
 
   s.recursive_build_single_file = 1;
   s.build_framed_site = 1;
@@ -291,7 +291,6 @@ int framed_site_build(html_generator& gen, build_progress* progress, std::wstrin
   s.frame_list_pass = 0;
   s.multi_recurse_skip_root = 0;
   gen.last_output_path = frameset_path;
-  gen.assembly.framed_page = false;
   restore_forced();
   gen.pages_written = total;
   return total;

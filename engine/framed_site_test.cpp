@@ -4,54 +4,92 @@
 
 #include <filesystem>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "base/wide_string.h"
+#include "engine/page_state.h"
 #include "tests/support/temp_dir.h"
 
 namespace tabulon {
 namespace {
 
-TEST(FramesetSources, ReadsTheFirstTwoQuotedSourcesAndLowerCasesThem) {
-  std::wstring text =
-      L"<frameset cols=\"20%,*\">\n<FRAME SRC=\"left.html\" name=\"a\">\n"
-      L"<frame src=\"right.html\" name=\"b\">\n<frame src=\"third.html\">\n</frameset>";
-  const frameset_sources found = read_frameset_sources(text, false);
-  EXPECT_TRUE(found.ok);
-  EXPECT_EQ(found.left, L"left.html");
-  EXPECT_EQ(found.right, L"right.html");
-  EXPECT_NE(text.find(L"<FRAME src=\"left.html\""), std::wstring::npos);
-  EXPECT_EQ(text.find(L"SRC="), std::wstring::npos);
-  EXPECT_TRUE(found.target_name.empty());
+// Whether the next page the generator assembles would be a frame page.
+bool frame_page_pending(html_generator& gen) {
+  return page_state(gen, L"").assembly.framed_page;
 }
 
-TEST(FramesetSources, RefusesSourcesItCannotUse) {
-  auto ok = [](std::wstring text) { return read_frameset_sources(text, false).ok; };
-  EXPECT_FALSE(ok(L"<frameset><frame src=\"only.html\"></frameset>"));
-  EXPECT_FALSE(ok(L"<frame src=left.html><frame src=\"right.html\">"));
-  EXPECT_FALSE(ok(L"<frame src=\"left.html\"><frame src=\"right.html>"));
-  EXPECT_FALSE(ok(L"<frame src=\"\"><frame src=\"right.html\">"));
-  EXPECT_FALSE(ok(L"<frame src=\"sub/left.html\"><frame src=\"right.html\">"));
-  EXPECT_FALSE(ok(L"<frame src=\"left.html\"><frame src=\"..\">"));
-  EXPECT_FALSE(ok(L""));
-  EXPECT_FALSE(ok(L"src="));
+struct frameset_case {
+  const wchar_t* text;
+  bool want_target_name;
+  const wchar_t* left;
+  const wchar_t* right;
+  const wchar_t* target_name;
+  std::vector<const wchar_t*> kept;  // pieces the rewritten text holds
+  const wchar_t* gone;               // a piece it no longer holds
+};
+
+TEST(FramesetSources, ReadsTheFirstTwoSourcesAndTheTargetNameAfterTheFrameset) {
+  const frameset_case cases[] = {
+      // Sources are lower-cased, a third frame is ignored, no name is read.
+      {L"<frameset cols=\"20%,*\">\n<FRAME SRC=\"left.html\" name=\"a\">\n"
+       L"<frame src=\"right.html\" name=\"b\">\n<frame src=\"third.html\">\n</frameset>",
+       false,
+       L"left.html",
+       L"right.html",
+       L"",
+       {L"<FRAME src=\"left.html\""},
+       L"SRC="},
+      // The target is the second name after the frameset; the text before the
+      // frameset keeps its spelling.
+      {L"<meta NAME=\"x\" content=\"y\">\n<FRAMESET cols=\"1,2\">\n"
+       L"<FRAME src=\"l.html\" NAME=\"list\">\n<FRAME src=\"r.html\" NAME=\"body\">\n</FRAMESET>",
+       true,
+       L"l.html",
+       L"r.html",
+       L"body",
+       {L"<meta NAME=\"x\"", L"<frame src=\"r.html\" name=\"body\">"},
+       L"NAME=\"body\""},
+      // Without a target name no frameset element is needed.
+      {L"<frame src=\"l.html\" name=\"a\"><frame src=\"r.html\" name=\"b\">",
+       false,
+       L"l.html",
+       L"r.html",
+       L"",
+       {},
+       L"SRC="},
+  };
+  for (const frameset_case& c : cases) {
+    std::wstring text = c.text;
+    const frameset_sources found = read_frameset_sources(text, c.want_target_name);
+    ASSERT_TRUE(found.ok) << wide_to_utf8(c.text);
+    EXPECT_EQ(found.left, c.left);
+    EXPECT_EQ(found.right, c.right);
+    EXPECT_EQ(found.target_name, c.target_name);
+    for (const wchar_t* piece : c.kept)
+      EXPECT_NE(text.find(piece), std::wstring::npos) << wide_to_utf8(text);
+    EXPECT_EQ(text.find(c.gone), std::wstring::npos) << wide_to_utf8(text);
+  }
 }
 
-TEST(FramesetSources, TargetNameIsTheSecondNameAfterTheFrameset) {
-  std::wstring text =
-      L"<meta NAME=\"x\" content=\"y\">\n<FRAMESET cols=\"1,2\">\n"
-      L"<FRAME src=\"l.html\" NAME=\"list\">\n<FRAME src=\"r.html\" NAME=\"body\">\n</FRAMESET>";
-  const frameset_sources found = read_frameset_sources(text, true);
-  ASSERT_TRUE(found.ok);
-  EXPECT_EQ(found.target_name, L"body");
-  // The text before the frameset keeps its spelling.
-  EXPECT_NE(text.find(L"<meta NAME=\"x\""), std::wstring::npos);
-  EXPECT_NE(text.find(L"<frame src=\"r.html\" name=\"body\">"), std::wstring::npos);
-
-  std::wstring one_name = L"<frameset><frame src=\"l.html\" name=\"a\"><frame src=\"r.html\">";
-  EXPECT_FALSE(read_frameset_sources(one_name, true).ok);
-  std::wstring no_frameset = L"<frame src=\"l.html\" name=\"a\"><frame src=\"r.html\" name=\"b\">";
-  EXPECT_FALSE(read_frameset_sources(no_frameset, true).ok);
-  EXPECT_TRUE(read_frameset_sources(no_frameset, false).ok);
+TEST(FramesetSources, RefusesSourcesAndNamesItCannotUse) {
+  const std::pair<const wchar_t*, bool> refused[] = {
+      {L"<frameset><frame src=\"only.html\"></frameset>", false},
+      {L"<frame src=left.html><frame src=\"right.html\">", false},
+      {L"<frame src=\"left.html\"><frame src=\"right.html>", false},
+      {L"<frame src=\"\"><frame src=\"right.html\">", false},
+      {L"<frame src=\"sub/left.html\"><frame src=\"right.html\">", false},
+      {L"<frame src=\"left.html\"><frame src=\"..\">", false},
+      {L"", false},
+      {L"src=", false},
+      // A target name is wanted: two names after a frameset element.
+      {L"<frameset><frame src=\"l.html\" name=\"a\"><frame src=\"r.html\">", true},
+      {L"<frame src=\"l.html\" name=\"a\"><frame src=\"r.html\" name=\"b\">", true},
+  };
+  for (const auto& [text, want_target_name] : refused) {
+    std::wstring copy = text;
+    EXPECT_FALSE(read_frameset_sources(copy, want_target_name).ok) << wide_to_utf8(text);
+  }
 }
 
 // A small tree, the three frame scripts and settings for a framed build.
@@ -110,7 +148,7 @@ TEST(FramedSiteBuild, WritesAllPagesAndLeavesTheDescribedState) {
   EXPECT_TRUE(f.s.recursion_root.empty());
   EXPECT_EQ(f.s.frame_list_pass, 0);
   EXPECT_EQ(f.s.root_link, 0);
-  EXPECT_FALSE(gen.assembly.framed_page);
+  EXPECT_FALSE(frame_page_pending(gen));
   // The forced folder tables and parent links are put back.
   EXPECT_EQ(f.s.include_subfolders, 0);
   EXPECT_EQ(f.s.supress_parent_link, 1);
@@ -194,7 +232,7 @@ TEST(FramedSiteBuild, CancelDuringTheLeftPassSkipsTheRightPass) {
   EXPECT_TRUE(progress.cancelled);
   EXPECT_FALSE(std::filesystem::exists(f.tree() / "a" / "main.html"));
   EXPECT_EQ(f.s.output_filename, L"main.html");
-  EXPECT_FALSE(gen.assembly.framed_page);
+  EXPECT_FALSE(frame_page_pending(gen));
 }
 
 TEST(FramedSiteBuild, CharactersBeyondLatin1BecomeReferences) {

@@ -37,6 +37,13 @@ int html_generator::build_from_root(build_progress* observer) {
   return build(observer);
 }
 
+int html_generator::build_with_frame_page(build_progress* observer) {
+  assembly.framed_page = true;
+  const int written = build(observer);
+  assembly.framed_page = false;  // also when no page took it
+  return written;
+}
+
 int html_generator::build(build_progress* observer) {
   build_settings& s = *settings;
   not_started = check_root();
@@ -147,17 +154,30 @@ void html_generator::walk_branch(int& depth) {
     progress->current_folder = folder;
     if (notify(*progress)) return;
   }
+  // The folder as the readers ahead opened and listed it, or opened now.
   open_folder here;
-  if (!here.open(folder)) return;
+  dir_listing listing;
+  bool listed = false;
+  if (scan.reader) {
+    if (std::optional<folder_read> read = scan.reader->take(folder)) {
+      here = std::move(read->folder);
+      listing = std::move(read->listing);
+      listed = true;
+    }
+  }
+  if (!listed && !here.open(folder)) return;
   // A link back to a folder already on the path would loop for ever.
   for (const folder_identity& id : walk_path_)
     if (id == here.identity()) return;
 
   assembly.page_dir = &here;
   assembly.page_dir_path = folder;
+  assembly.page_listing = listed ? &listing : nullptr;
   write_page(folder);
+  listed = assembly.page_listing != nullptr;  // not taken by the folder table
   assembly.page_dir = nullptr;
   assembly.page_dir_path.clear();
+  assembly.page_listing = nullptr;
   if (scan.reader) note_page_folder_changed(here);
   if (progress && progress->cancelled) return;
   walk_path_.push_back(here.identity());
@@ -167,10 +187,10 @@ void html_generator::walk_branch(int& depth) {
   if (assembly.subfolders_of == folder) {
     children.swap(assembly.subfolders);
   } else {
-    for (const dir_item& item : read_listing(scan.reader, here, folder)) {
+    if (!listed) listing = read_listing(scan.reader, here, folder);
+    for (const dir_item& item : listing) {
       if (!item.is_folder || starts_with(item.name, L".")) continue;
-      open_folder probe;
-      if (probe.open_child(here, item.name, join_path(folder, item.name)))  // can be entered
+      if (can_enter(scan.reader, here, item.name, join_path(folder, item.name)))
         children.emplace_back(item.name);
     }
   }

@@ -45,6 +45,10 @@ class html_generator {
   int build(build_progress* observer);
   // Copies `path` into the settings' `recursion_root` first, then build().
   int build_from_root(build_progress* observer);
+  // build() with the first page it assembles written as a frame page: that
+  // page's folder is not read for subfolders, and the page is written even
+  // when it lists nothing.
+  int build_with_frame_page(build_progress* observer);
 
   // Writes the page of `folder` (in the all-links-in-one-file mode: of the
   // whole branch below it). True when a page file was written; false when the
@@ -78,11 +82,13 @@ class html_generator {
   bool one_per_folder = false;    // recursive, one file per folder
   std::wstring start_folder;      // `path` when the build started
 
-  // The state of the page being assembled, its caches and one-shot flags;
-  // page assembly (engine/page_*.cpp) reads and clears it.
+ private:
+  // The state of the page being assembled, its caches and one-shot flags:
+  // set here by the build driver, read and cleared by page assembly
+  // (engine/page_*.cpp), which reaches it through its page_state.
+  friend struct page_state;
   page_assembly assembly;
 
- private:
   void walk_branch(int& depth);
   void note_page_folder_changed(const open_folder& here);
   std::vector<folder_identity> walk_path_;  // folders on the walk's path, against link cycles

@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "base/wide_string.h"
+#include "engine/page_state.h"
 #include "tests/support/temp_dir.h"
 
 namespace tabulon {
@@ -23,10 +24,15 @@ build_settings per_folder_settings(const std::filesystem::path& root) {
   return s;
 }
 
-TEST(HtmlGenerator, PerFolderBuildRestoresTheSettingsItChanges) {
-  temp_dir dir;
+// A root with a file and a subfolder holding another: two pages per build.
+void write_file_and_subfolder(const temp_dir& dir) {
   dir.write("a.txt", "x");
   dir.write("sub/b.txt", "x");
+}
+
+TEST(HtmlGenerator, PerFolderBuildRestoresTheSettingsItChanges) {
+  temp_dir dir;
+  write_file_and_subfolder(dir);
   build_settings s = per_folder_settings(dir.path());
   s.include_subfolders = 0;
   s.supress_parent_link = 1;
@@ -123,12 +129,6 @@ TEST(HtmlGenerator, ALinkBackUpTheTreeEndsTheWalk) {
     EXPECT_EQ(page.find(L"/up/"), std::wstring::npos) << to_native(page);
 }
 
-}  // namespace
-}  // namespace tabulon
-
-namespace tabulon {
-namespace {
-
 TEST(HtmlGenerator, EveryPageSeesTheScriptAsItIsOnDisk) {
   temp_dir dir;
   dir.write("tree/a.txt", "x");
@@ -153,16 +153,9 @@ TEST(HtmlGenerator, EveryPageSeesTheScriptAsItIsOnDisk) {
       std::string::npos);
 }
 
-}  // namespace
-}  // namespace tabulon
-
-namespace tabulon {
-namespace {
-
 TEST(HtmlGeneratorAssembly, OneShotStateIsSpentAndTheBufferEmptyAfterABuild) {
-  testing::temp_dir dir;
-  dir.write("a.txt", "x");
-  dir.write("sub/b.txt", "x");
+  temp_dir dir;
+  write_file_and_subfolder(dir);
   build_settings s = per_folder_settings(dir.path());
   s.multi_recurse_skip_root = 1;
 
@@ -171,7 +164,8 @@ TEST(HtmlGeneratorAssembly, OneShotStateIsSpentAndTheBufferEmptyAfterABuild) {
   EXPECT_EQ(generator.build_from_root(nullptr), 1);
   ASSERT_EQ(generator.written_files.size(), 1u);
   EXPECT_EQ(generator.written_files[0], s.path + L"/sub/index.html");
-  const page_assembly& assembly = generator.assembly;
+  const page_state probe(generator, s.path);  // page assembly's view of the generator
+  const page_assembly& assembly = probe.assembly;
   EXPECT_FALSE(assembly.skip_next_page);
   EXPECT_FALSE(assembly.framed_page);
   EXPECT_EQ(assembly.page_dir, nullptr);

@@ -7,13 +7,13 @@
 // open folder. Nothing here is a build input or a result.
 
 #include <cstdint>
-#include <filesystem>
 #include <string>
 #include <vector>
 
 #include "base/script_template.h"
 #include "engine/date_format.h"
 #include "platform/dir_enum.h"
+#include "platform/file_stamp.h"
 
 namespace tabulon {
 
@@ -30,14 +30,16 @@ struct page_assembly {
   // otherwise), so that the folder table need not open it again.
   const open_folder* page_dir = nullptr;
   std::wstring page_dir_path;
+  // Its listing, when the walk already holds it (read ahead); the folder
+  // table takes it (and leaves null), otherwise the walk uses it itself.
+  dir_listing* page_listing = nullptr;
 
   // The build's script as last read, so that pages need not read and parse
   // the same file again (engine/page_summary.cpp decides when it may be used).
   struct script_cache {
     bool usable = false;
     std::wstring name;
-    std::filesystem::file_time_type stamp{};
-    uintmax_t size = 0;
+    file_stamp stamp;  // of the file when it was read
     script_template script;
   };
   script_cache cached_script;

@@ -40,7 +40,7 @@ void replace(std::wstring& text, std::wstring_view from, std::wstring_view to) {
 class file_table_writer {
  public:
   file_table_writer(page_state& page, entry_list& list)
-      : page_(page), s_(page.s), t_(page.gen.assembly.page_text), list_(list) {}
+      : page_(page), s_(page.s), t_(page.assembly.page_text), list_(list) {}
 
   bool write();
 
@@ -262,7 +262,7 @@ void file_table_writer::write_row_cells(size_t index, bool r, int32_t m) {
   if (s_.include_date) {
     open_right_cell(sec::date_td, sec::date_td2);
     // The time cell's attributes were given to the cache by write().
-    page_.gen.assembly.date_cells.append(t_, s_, e.modified_time, r ? 1 : 0);
+    page_.assembly.date_cells.append(t_, s_, e.modified_time, r ? 1 : 0);
     t_ += L"</td>"sv;
   }
 }
@@ -462,8 +462,8 @@ bool file_table_writer::write() {
       const std::wstring& own = sec_text(second ? sec::time_td2 : sec::time_td);
       return !own.empty() ? own : sec_text(second ? sec::size_date_td2 : sec::size_date_td);
     };
-    page_.gen.assembly.date_cells.start(s_, s_.include_time != 0,
-                                        {time_style(false), time_style(true)});
+    page_.assembly.date_cells.start(s_, s_.include_time != 0,
+                                    {time_style(false), time_style(true)});
   }
 
   bool r = false;
@@ -520,7 +520,7 @@ bool file_table_writer::write() {
 bool write_file_table(page_state& page) {
   html_generator& gen = page.gen;
   build_settings& s = page.s;
-  std::wstring& t = gen.assembly.page_text;
+  std::wstring& t = page.assembly.page_text;
   build_progress* progress = gen.progress;
 
   t += expand_page_section(page, s.script[sec::between_files_and_folders], page_section_kind::other,

@@ -8,50 +8,36 @@
 
 #include "engine/page_state.h"
 #include "tests/support/count_of.h"
+#include "tests/support/page_fixture.h"
 
 namespace tabulon {
 namespace {
 
 using testing::count_of;
+using testing::page_file;
 
-// Settings of a one-folder page with the reader's usual words.
+// Settings of a one-folder page, two files a row.
 build_settings one_folder_settings() {
-  build_settings s;
+  build_settings s = testing::page_settings();
   s.recursive_build = 0;
   s.file_columns2 = 2;
-  s.k_word = L"K";
-  s.filename_word = L"<b>File</b>";
-  s.size_word = L"<b>Size</b>";
-  s.date_word = L"<b>Date</b>";
-  s.root_anchor_word = L"&lt;root&gt;";
   return s;
 }
 
-struct named_file {
-  std::wstring folder;  // as entries name it: "/" or "/sub/"
-  std::wstring name;
-};
-
-// The file table of `files` (in this order) on a page of `folder`.
-std::wstring file_table_of(build_settings& s, const std::vector<named_file>& files,
+// The file table of `files` (in this order, 3 K each) on a page of "/x".
+std::wstring file_table_of(build_settings& s, const std::vector<page_file>& files,
                            bool all_in_one = false) {
-  html_generator gen(s);
-  gen.all_in_one = all_in_one;
-  page_state page(gen, L"/x");
-  page.grouped = all_in_one && s.sort_folders_first && s.show_folder_names;
-  entry_list list;
-  for (const named_file& f : files) {
-    entry_ptr e = make_file_entry(f.name, make_entry_folder(f.folder));
-    e->size = 3 * 1024;
-    list.push_back(std::move(e));
-  }
-  EXPECT_TRUE(write_file_rows(page, list));
-  return gen.assembly.page_text;
+  return testing::assembled(s, L"/x", [&](page_state& page) {
+    page.gen.all_in_one = all_in_one;
+    page.grouped = all_in_one && s.sort_folders_first && s.show_folder_names;
+    entry_list list = testing::entries_of(files);
+    EXPECT_TRUE(write_file_rows(page, list));
+  });
 }
 
 TEST(PageFileTableRows, RowsHoldTheColumnCountAndTheLastRowIsFilled) {
   build_settings s = one_folder_settings();
-  const std::vector<named_file> files = {{L"/", L"a.txt"}, {L"/", L"b.txt"}, {L"/", L"c.txt"}};
+  const std::vector<page_file> files = {{L"/", L"a.txt"}, {L"/", L"b.txt"}, {L"/", L"c.txt"}};
   const std::wstring t = file_table_of(s, files);
   // Two files a row, each a name cell and a size cell; a header row on top.
   EXPECT_EQ(count_of(t, L"<tr>"), 3u);
@@ -92,7 +78,7 @@ TEST(PageFileTableCells, NamesAreEscapedAndColumnsFollowTheSettings) {
 
 TEST(PageFileTableHeader, LeftOutWhenSuppressedOrRepeatedUnderTheFolders) {
   build_settings s = one_folder_settings();
-  const std::vector<named_file> files = {{L"/", L"a.txt"}};
+  const std::vector<page_file> files = {{L"/", L"a.txt"}};
   EXPECT_EQ(count_of(file_table_of(s, files), L"<b>File</b>"), 2u);  // one per column
   s.suppress_name_size_tr = 1;
   EXPECT_EQ(count_of(file_table_of(s, files), L"<th"), 0u);
@@ -107,10 +93,10 @@ TEST(PageFileTableHeader, LeftOutWhenSuppressedOrRepeatedUnderTheFolders) {
 }
 
 TEST(PageFileTableSubsections, EachFolderStartsItsOwnRowsUnderItsOwnRow) {
-  build_settings s = one_folder_settings();
-  s.recursive_build = 1;
+  build_settings s = testing::grouped_settings();
+  s.file_columns2 = 2;
   s.repeat_anchor_headers = 0;
-  const std::vector<named_file> files = {
+  const std::vector<page_file> files = {
       {L"/", L"top.txt"}, {L"/sub (1)/", L"a.txt"}, {L"/sub (1)/", L"b.txt"}, {L"/z/", L"c.txt"}};
   const std::wstring t = file_table_of(s, files, true);
   // A subsection row for the top folder and for each folder below it, with

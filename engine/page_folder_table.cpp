@@ -26,28 +26,34 @@ bool is_closed_markup(int32_t doctype) {
 // subfolders, the root link, the parent link.
 void gather_folder_entries(page_state& page, entry_list& list) {
   html_generator& gen = page.gen;
+  page_assembly& assembly = page.assembly;
   build_settings& s = page.s;
   const entry_folder_ref here = make_entry_folder(page.folder);
 
   entry_list folders;
-  gen.assembly.subfolders_of.clear();
-  gen.assembly.subfolders.clear();
-  if (s.include_subfolders && !gen.assembly.framed_page) {
+  assembly.subfolders_of.clear();
+  assembly.subfolders.clear();
+  if (s.include_subfolders && !assembly.framed_page) {
     open_folder own;
     const open_folder* dir = nullptr;
-    if (gen.assembly.page_dir && gen.assembly.page_dir_path == page.folder)
-      dir = gen.assembly.page_dir;  // opened by the per-folder walk
+    if (assembly.page_dir && assembly.page_dir_path == page.folder)
+      dir = assembly.page_dir;  // opened by the per-folder walk
     else if (own.open(page.folder))
       dir = &own;
     if (dir) {
-      gen.assembly.subfolders_of = page.folder;
-      dir_listing items = read_listing(gen.scan.reader, *dir, page.folder);
+      assembly.subfolders_of = page.folder;
+      dir_listing items;
+      if (assembly.page_listing && dir == assembly.page_dir) {
+        items = std::move(*assembly.page_listing);
+        assembly.page_listing = nullptr;
+      } else {
+        items = read_listing(gen.scan.reader, *dir, page.folder);
+      }
       for (const dir_item& item : items) {
         if (!item.is_folder || starts_with(item.name, L".")) continue;
         const std::wstring child = join_path(page.folder, item.name);
-        open_folder probe;
-        if (!probe.open_child(*dir, item.name, child)) continue;
-        gen.assembly.subfolders.emplace_back(item.name);
+        if (!can_enter(gen.scan.reader, *dir, item.name, child)) continue;
+        assembly.subfolders.emplace_back(item.name);
         if (gen.folder_is_skipped(child)) continue;
         auto entry = make_file_entry(item.name, here);
         if (s.use_html_titles_for_links)
@@ -86,7 +92,7 @@ std::wstring folder_link_base(const page_state& page) {
 
 void write_folder_table(page_state& page) {
   build_settings& s = page.s;
-  std::wstring& t = page.gen.assembly.page_text;
+  std::wstring& t = page.assembly.page_text;
 
   entry_list list;
   gather_folder_entries(page, list);

@@ -47,21 +47,25 @@ std::wstring spaced(const std::wstring& text) {
 }
 
 page_state::page_state(html_generator& generator, const std::wstring& page_folder)
-    : gen(generator), s(*generator.settings), folder(page_folder), out(s.charset) {}
+    : gen(generator),
+      assembly(generator.assembly),
+      s(*generator.settings),
+      folder(page_folder),
+      out(s.charset) {}
 
 namespace {
 constexpr size_t kKeptTextCapacity = 1 << 17;  // characters
 }  // namespace
 
 void page_state::flush_text() {
-  if (gen.assembly.page_text.empty()) return;
-  out.append(gen.assembly.page_text);
+  if (assembly.page_text.empty()) return;
+  out.append(assembly.page_text);
   // A buffer of the usual size stays for the next rows (allocating it again
   // for every chunk costs more than the chunk's text); a large one goes.
-  if (gen.assembly.page_text.capacity() <= kKeptTextCapacity)
-    gen.assembly.page_text.clear();
+  if (assembly.page_text.capacity() <= kKeptTextCapacity)
+    assembly.page_text.clear();
   else
-    std::wstring().swap(gen.assembly.page_text);
+    std::wstring().swap(assembly.page_text);
 }
 
 void compute_page_values(page_state& page) {
@@ -136,7 +140,7 @@ std::wstring expand_page_section(page_state& page, std::wstring_view section_tex
 
 void write_head(page_state& page) {
   build_settings& s = page.s;
-  std::wstring& t = page.gen.assembly.page_text;
+  std::wstring& t = page.assembly.page_text;
 
   const std::wstring& doctype_section = section(page, sec::doctype);
   if (!doctype_section.empty()) {

@@ -1,7 +1,7 @@
 #pragma once
 // Internal to page assembly (engine/page_*.cpp): the working state of the one
 // page html_generator::write_page is building, and the steps that share it.
-// Nothing outside page assembly includes this header.
+// Nothing outside page assembly and its tests includes this header.
 
 #include <cstdint>
 #include <string>
@@ -23,6 +23,7 @@ struct page_state {
   page_state(html_generator& generator, const std::wstring& page_folder);
 
   html_generator& gen;
+  page_assembly& assembly;  // the generator's, which only page assembly and the driver touch
   build_settings& s;
   const std::wstring folder;  // the page folder, a full path
 
@@ -49,7 +50,7 @@ struct page_state {
   std::vector<recorded_folder> recorded;  // subsection rows, for the anchor table
   page_output out;                        // finished parts of the page, encoded
 
-  // Moves `gen.assembly.page_text` into `out` (the page is never held whole as wide text).
+  // Moves `assembly.page_text` into `out` (the page is never held whole as wide text).
   void flush_text();
   bool cancelled() const { return gen.progress && gen.progress->cancelled; }
 };
@@ -60,7 +61,7 @@ struct page_state {
 std::wstring expand_page_section(page_state& page, std::wstring_view text, page_section_kind kind,
                                  int32_t columns, bool include_files);
 
-// The pieces of a page, in writing order. Each appends to gen.assembly.page_text.
+// The pieces of a page, in writing order. Each appends to assembly.page_text.
 void compute_page_values(page_state& page);
 void write_head(page_state& page);
 void write_folder_table(page_state& page);  // with /BEFORE_ANCHORS and the anchor marker
@@ -70,6 +71,8 @@ bool write_file_table(page_state& page);
 // the part of write_file_table that needs no folder. False when cancelled.
 bool write_file_rows(page_state& page, entry_list& list);
 void write_page_end(page_state& page);
+// Puts the summary and the folder, file and size totals into the finished page.
+void fill_in_totals(page_state& page);
 
 // The section text of `id`, shortcut.
 inline const std::wstring& section(const page_state& page, sec id) {

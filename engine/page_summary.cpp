@@ -1,7 +1,6 @@
 // The end of a page (summary, /END, closing tags) and write_page itself:
 // preparation, the pieces in order, the final replacements and the file.
-#include <filesystem>
-#include <system_error>
+#include <optional>
 
 #include "base/text_file.h"
 #include "base/wide_string.h"
@@ -14,6 +13,7 @@
 #include "engine/script_loader.h"
 #include "engine/size_format.h"
 #include "engine/summary_format.h"
+#include "platform/file_stamp.h"
 #include "platform/path_rules.h"
 
 namespace tabulon {
@@ -23,16 +23,13 @@ namespace {
 // Loads the build's script again, as every page does. A script that draws
 // random colours is read anew each time; any other is read once per build and
 // copied from then on, for as long as its file stays the same.
-void reload_script(html_generator& gen, build_settings& s) {
-  page_assembly::script_cache& cache = gen.assembly.cached_script;
+void reload_script(page_state& page) {
+  build_settings& s = page.s;
+  page_assembly::script_cache& cache = page.assembly.cached_script;
   const std::wstring file = resolve_in_program_folder(s.custom_html_filename, s.program_folder);
-  std::error_code error;
-  const std::filesystem::path native = to_fs_path(file);
-  const auto stamp = std::filesystem::last_write_time(native, error);
-  const auto size = error ? 0 : std::filesystem::file_size(native, error);
-  const bool readable = !error && !s.custom_html_filename.empty();
-  if (readable && cache.usable && cache.name == s.custom_html_filename && cache.stamp == stamp &&
-      cache.size == size) {
+  const std::optional<file_stamp> stamp = stamp_of(file);
+  const bool readable = stamp && !s.custom_html_filename.empty();
+  if (readable && cache.usable && cache.name == s.custom_html_filename && cache.stamp == *stamp) {
     s.script = cache.script;
     return;
   }
@@ -43,8 +40,7 @@ void reload_script(html_generator& gen, build_settings& s) {
   if (!read_whole_file(file, text) || text.find(placeholder::random_color) != std::wstring::npos)
     return;
   cache.name = s.custom_html_filename;
-  cache.stamp = stamp;
-  cache.size = size;
+  cache.stamp = *stamp;
   cache.script = s.script;
   cache.usable = true;
 }
@@ -64,7 +60,7 @@ void prepare_page(page_state& page) {
   clamp(s.anchor_columns2);
 
   if (s.reload_script) {
-    reload_script(gen, s);
+    reload_script(page);
     apply_file_table_elements(s.script, s.use_file_table_script_elements != 0);
   }
   const std::wstring& anchor = s.script[sec::anchor];
@@ -86,14 +82,14 @@ void prepare_page(page_state& page) {
     s.folder_link_target = gen.folder_link_file;
   }
   rebuild_pattern_lists(gen.scan);
-  gen.assembly.page_text.clear();
+  page.assembly.page_text.clear();
 }
 
 }  // namespace
 
 void write_page_end(page_state& page) {
   build_settings& s = page.s;
-  std::wstring& t = page.gen.assembly.page_text;
+  std::wstring& t = page.assembly.page_text;
   t += expand_page_section(page, s.script[sec::before_summary], page_section_kind::other, -1, true);
   s.file_columns2 = page.kept_file_columns;
   if (s.include_summary) t += placeholder::summary;
@@ -104,6 +100,20 @@ void write_page_end(page_state& page) {
   }
   t += expand_page_section(page, s.script[sec::end], page_section_kind::other, -1, true);
   t += L"\n\n</body>\n</html>";
+}
+
+void fill_in_totals(page_state& page) {
+  const build_settings& s = page.s;
+  if (page.out.contains(placeholder::summary))
+    page.out.replace_all(placeholder::summary,
+                         format_summary(s, page.folder_count, page.file_count,
+                                        static_cast<int64_t>(page.total_size)));
+  page.out.replace_all(placeholder::total_files,
+                       group_digits(s, std::to_wstring(page.file_count), false));
+  page.out.replace_all(placeholder::total_folders,
+                       group_digits(s, std::to_wstring(page.folder_count), false));
+  page.out.replace_all(placeholder::total_file_size,
+                       format_size_cell(s, static_cast<int64_t>(page.total_size)));
 }
 
 bool html_generator::write_page(const std::wstring& page_folder) {
@@ -164,16 +174,7 @@ bool html_generator::write_page(const std::wstring& page_folder) {
   if (anchors.cancelled) return abandon();
   page.out.replace_all(L"INSERT_FOLDER_ANCHORS", anchors.text);
 
-  if (page.out.contains(placeholder::summary))
-    page.out.replace_all(placeholder::summary,
-                         format_summary(s, page.folder_count, page.file_count,
-                                        static_cast<int64_t>(page.total_size)));
-  page.out.replace_all(placeholder::total_files,
-                       group_digits(s, std::to_wstring(page.file_count), false));
-  page.out.replace_all(placeholder::total_folders,
-                       group_digits(s, std::to_wstring(page.folder_count), false));
-  page.out.replace_all(placeholder::total_file_size,
-                       format_size_cell(s, static_cast<int64_t>(page.total_size)));
+  fill_in_totals(page);
 
   const std::wstring output = output_path_of(page_folder, s.output_filename, s.program_folder);
   assembly.framed_page = false;

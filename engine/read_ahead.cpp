@@ -46,4 +46,13 @@ dir_listing read_listing(folder_reader_pool* pool, const open_folder& dir,
   return dir.read_entries();
 }
 
+bool can_enter(folder_reader_pool* pool, const open_folder& dir, std::wstring_view name,
+               const std::wstring& path) {
+  if (pool) {
+    if (const std::optional<bool> opened = pool->could_open(path)) return *opened;
+  }
+  open_folder probe;
+  return probe.open_child(dir, name, path);
+}
+
 }  // namespace tabulon

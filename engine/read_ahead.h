@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "base/build_settings.h"
@@ -33,5 +34,10 @@ std::unique_ptr<folder_reader_pool> start_read_ahead(const build_settings& setti
 // read this same folder, or read now.
 dir_listing read_listing(folder_reader_pool* pool, const open_folder& dir,
                          const std::wstring& path);
+
+// Whether the walk can enter the subfolder `name` of `dir` (`path` is its
+// full path): what `pool` found when it opened it ahead, or an opening now.
+bool can_enter(folder_reader_pool* pool, const open_folder& dir, std::wstring_view name,
+               const std::wstring& path);
 
 }  // namespace tabulon

@@ -21,6 +21,21 @@ folder_identity identity_of(const struct stat& st) {
   return folder_identity{static_cast<uint64_t>(st.st_dev), static_cast<uint64_t>(st.st_ino)};
 }
 
+// Opens the folder `native` relative to the folder open as `dir_fd`
+// (AT_FDCWD: the current directory) and gives its identity; -1 when it cannot
+// be opened or examined, errno then holding the reason.
+int open_examined(int dir_fd, const std::string& native, folder_identity& identity) {
+  const int fd = ::openat(dir_fd, native.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return -1;
+  struct stat st;
+  if (::fstat(fd, &st) != 0) {
+    ::close(fd);
+    return -1;
+  }
+  identity = identity_of(st);
+  return fd;
+}
+
 // `name` as wide text in `out`. Most names are ASCII, which needs no decoding.
 void name_of(const char* name, std::wstring& out) {
   const size_t length = std::strlen(name);
@@ -102,36 +117,18 @@ bool open_folder::is_open() const {
 
 bool open_folder::open(const std::wstring& path) {
   close();
-  const std::string native = to_native(path);
-  int fd = ::open(native.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (fd < 0) return false;
-  struct stat st;
-  if (::fstat(fd, &st) != 0) {
-    ::close(fd);
-    return false;
-  }
-  fd_ = fd;
-  identity_ = identity_of(st);
-  return true;
+  fd_ = open_examined(AT_FDCWD, to_native(path), identity_);
+  return is_open();
 }
 
 bool open_folder::open_child(const open_folder& parent, std::wstring_view name,
                              const std::wstring& /*full_path*/) {
   close();
   if (!parent.is_open()) return false;
-  const std::string native = to_native(name);
   // Relative to the parent's descriptor, so a deep tree never builds long
   // paths for the system and a renamed ancestor does not misdirect the scan.
-  int fd = ::openat(parent.fd_, native.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (fd < 0) return false;
-  struct stat st;
-  if (::fstat(fd, &st) != 0) {
-    ::close(fd);
-    return false;
-  }
-  fd_ = fd;
-  identity_ = identity_of(st);
-  return true;
+  fd_ = open_examined(parent.fd_, to_native(name), identity_);
+  return is_open();
 }
 
 dir_listing open_folder::read_entries() const {

@@ -1,11 +1,14 @@
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/uio.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
 #include <cstring>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -19,13 +22,17 @@ namespace {
 // The bits a file made by open(..., 0666) would get under the process's
 // umask. The mask can only be read by setting it, so that is done once;
 // nothing else in the program creates files while it is briefly zero.
-mode_t creation_mode() {
+mode_t umask_bits() {
   static const mode_t mask = [] {
     const mode_t old = ::umask(0);
     ::umask(old);
     return old;
   }();
-  return 0666 & ~mask;
+  return mask;
+}
+
+mode_t creation_mode() {
+  return 0666 & ~umask_bits();
 }
 
 size_t total_size(std::span<const std::string> chunks) {
@@ -47,47 +54,74 @@ ssize_t read_fully(int fd, char* data, size_t size) {
   return static_cast<ssize_t>(done);
 }
 
-// Whether the regular file open as `fd`, `size` bytes long, holds exactly
-// `chunks`. Read in blocks, so a large page is never held twice.
-bool holds_same(int fd, std::span<const std::string> chunks) {
-  std::vector<char> block(1 << 16);
+// Whether the regular file open as `fd`, `size` bytes long by its status,
+// holds exactly `chunks` (as long together). Read in blocks, so a large page
+// is never held twice, and no further than `size`: a page that fits one
+// block costs one read.
+bool holds_same(int fd, size_t size, std::span<const std::string> chunks) {
+  std::vector<char> block(std::min<size_t>(size, 1 << 16));
   size_t chunk = 0, at = 0;  // the next byte to compare
-  for (;;) {
-    const ssize_t n = read_fully(fd, block.data(), block.size());
-    if (n < 0) return false;
-    size_t used = 0;
-    while (used < static_cast<size_t>(n)) {
-      while (chunk < chunks.size() && at == chunks[chunk].size()) {
+  for (size_t done = 0; done < size;) {
+    const size_t want = std::min(block.size(), size - done);
+    const ssize_t n = read_fully(fd, block.data(), want);
+    if (n < 0 || static_cast<size_t>(n) != want) return false;  // shorter than it said
+    for (size_t used = 0; used < want;) {
+      while (at == chunks[chunk].size()) {
         ++chunk;
         at = 0;
       }
-      if (chunk == chunks.size()) return false;  // the file is longer
-      const size_t step = std::min(static_cast<size_t>(n) - used, chunks[chunk].size() - at);
+      const size_t step = std::min(want - used, chunks[chunk].size() - at);
       if (std::memcmp(block.data() + used, chunks[chunk].data() + at, step) != 0) return false;
       used += step;
       at += step;
     }
-    if (static_cast<size_t>(n) < block.size()) break;  // end of file
+    done += want;
   }
-  while (chunk < chunks.size() && at == chunks[chunk].size()) {
-    ++chunk;
-    at = 0;
-  }
-  return chunk == chunks.size();
+  return true;
 }
 
-bool write_fully(int fd, const char* data, size_t size) {
-  while (size > 0) {
-    const ssize_t n = ::write(fd, data, size);
+// Writes `chunks` one after another to `fd`, in as few calls as the system allows.
+bool write_chunks(int fd, std::span<const std::string> chunks) {
+  std::vector<iovec> parts;
+  for (const std::string& chunk : chunks)
+    if (!chunk.empty()) parts.push_back(iovec{const_cast<char*>(chunk.data()), chunk.size()});
+  size_t first = 0;
+  while (first < parts.size()) {
+    const int count = static_cast<int>(std::min<size_t>(parts.size() - first, IOV_MAX));
+    const ssize_t n = ::writev(fd, parts.data() + first, count);
     if (n < 0 && errno == EINTR) continue;
     if (n <= 0) {
       if (n == 0) errno = EIO;
       return false;
     }
-    data += n;
-    size -= static_cast<size_t>(n);
+    // Past what was written, the last part reached perhaps only in part.
+    size_t left = static_cast<size_t>(n);
+    while (first < parts.size() && left >= parts[first].iov_len) left -= parts[first++].iov_len;
+    if (left > 0) {
+      parts[first].iov_base = static_cast<char*>(parts[first].iov_base) + left;
+      parts[first].iov_len -= left;
+    }
   }
   return true;
+}
+
+// A new file beside `target` for its next contents, made with `mode` (less
+// the umask). Its name begins with "." so no listing of the folder shows it,
+// and holds the process id and a count, so two programs never pick the same.
+// The descriptor, or -1 with errno set.
+int create_temporary(const std::string& target, mode_t mode, std::string& temp) {
+  const size_t slash = target.rfind('/');
+  const std::string folder =
+      slash == std::string::npos ? std::string() : target.substr(0, slash + 1);
+  const std::string name = slash == std::string::npos ? target : target.substr(slash + 1);
+  static unsigned counter = 0;
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    static const std::string pid = std::to_string(::getpid());
+    temp = folder + "." + name + "." + pid + "-" + std::to_string(counter++);
+    const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
+    if (fd >= 0 || errno != EEXIST) return fd;
+  }
+  return -1;
 }
 
 // The file a link at `native` points to, or `native` itself.
@@ -129,7 +163,7 @@ replace_result replace_file(const std::wstring& path, std::span<const std::strin
         return failed(L"open", L"for writing", EISDIR);
       }
       if (S_ISREG(old.st_mode) && static_cast<uint64_t>(old.st_size) == total_size(chunks))
-        same = holds_same(old_fd, chunks);
+        same = holds_same(old_fd, total_size(chunks), chunks);
     }
     ::close(old_fd);
     if (same) {
@@ -141,13 +175,11 @@ replace_result replace_file(const std::wstring& path, std::span<const std::strin
   }
   if (existing && !S_ISREG(old.st_mode)) existing = false;  // a device or pipe: no bits to keep
 
-  // A temporary file beside it, hidden from listings by its leading dot.
-  const size_t slash = target.rfind('/');
-  const std::string folder =
-      slash == std::string::npos ? std::string() : target.substr(0, slash + 1);
-  const std::string name = slash == std::string::npos ? target : target.substr(slash + 1);
-  std::string temp = folder + "." + name + ".XXXXXX";
-  const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
+  // A temporary file beside it, made with the bits the file has (or those a
+  // plain create gives), so that mostly no change of mode is needed after.
+  const mode_t wanted = existing ? (old.st_mode & 07777) : creation_mode();
+  std::string temp;
+  const int fd = create_temporary(target, wanted & 0777, temp);
   if (fd < 0) return failed(L"open", L"for writing", errno);
 
   auto abandon = [&](const wchar_t* action, int error) {
@@ -155,21 +187,20 @@ replace_result replace_file(const std::wstring& path, std::span<const std::strin
     ::unlink(temp.c_str());
     return failed(action, L"", error);
   };
-  for (const std::string& chunk : chunks) {
-    if (!write_fully(fd, chunk.data(), chunk.size())) return abandon(L"write", errno);
-  }
+  if (!write_chunks(fd, chunks)) return abandon(L"write", errno);
   if (existing) {
     // Owner and group as before where the system allows it (it does when
     // they are already ours); then the bits, which a change of owner may clear.
     static const uid_t uid = ::geteuid();
     static const gid_t gid = ::getegid();
-    if ((old.st_uid != uid || old.st_gid != gid) && ::fchown(fd, old.st_uid, old.st_gid) != 0 &&
+    const bool other_owner = old.st_uid != uid || old.st_gid != gid;
+    if (other_owner && ::fchown(fd, old.st_uid, old.st_gid) != 0 &&
         ::fchown(fd, static_cast<uid_t>(-1), old.st_gid) != 0) {
       // Neither is allowed: the new file stays ours, with the old bits.
     }
-    if (::fchmod(fd, old.st_mode & 07777) != 0) return abandon(L"write", errno);
-  } else if (::fchmod(fd, creation_mode()) != 0) {
-    return abandon(L"write", errno);
+    const bool made_with_them = (wanted & 0777 & ~umask_bits()) == wanted;
+    if ((other_owner || !made_with_them) && ::fchmod(fd, wanted) != 0)
+      return abandon(L"write", errno);
   }
   if (::close(fd) != 0) {
     const int error = errno;

@@ -52,6 +52,31 @@ TEST(ReplaceFile, EqualBytesLeaveTheFileUntouched) {
   EXPECT_TRUE(r.unchanged);
   EXPECT_EQ(fs::last_write_time(page), before);
   EXPECT_EQ(stat_of(page).st_ino, inode);
+
+  // A page larger than one compared block, equal throughout.
+  const std::string big(150000, 'q');
+  const fs::path large = dir.write("large.html", big);
+  age(large);
+  const auto large_before = fs::last_write_time(large);
+  const std::array<std::string, 2> halves{big.substr(0, 70000), big.substr(70000)};
+  EXPECT_TRUE(replace_file(wide(large), halves).unchanged);
+  EXPECT_EQ(fs::last_write_time(large), large_before);
+}
+
+TEST(ReplaceFile, ManySmallPiecesAllReachTheFile) {
+  // More pieces than one gathered write takes, some empty.
+  testing::temp_dir dir;
+  std::vector<std::string> pieces;
+  std::string whole;
+  for (int i = 0; i < 5000; ++i) {
+    pieces.push_back(i % 7 == 0 ? std::string() : std::to_string(i) + ",");
+    whole += pieces.back();
+  }
+  const fs::path page = dir.path() / "index.html";
+  ASSERT_TRUE(replace_file(wide(page), pieces).result.ok());
+  EXPECT_EQ(testing::read_bytes(page), whole);
+  EXPECT_TRUE(replace_file(wide(page), pieces).unchanged);
+  EXPECT_EQ(names_in(dir.path()), std::vector<std::string>{"index.html"});
 }
 
 TEST(ReplaceFile, ADifferenceAnywhereReplacesTheFileWhole) {

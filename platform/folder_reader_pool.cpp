@@ -44,11 +44,13 @@ struct folder_reader_pool::job {
   int level = 0;
   uint64_t epoch = 0;  // changes up to this one were on disk when the read began
   bool done = false;
-  bool opened = false;
+  bool tried = false;    // the folder's opening was tried (under the lock)
+  bool opened = false;   // and it opened
   bool stale = false;    // the folder changed after it was read
   bool dropped = false;  // the walk went past it before it was read
   folder_identity identity;
   dir_listing listing;
+  open_folder folder;                    // kept open for the walk
   std::vector<std::wstring> subfolders;  // the ones the walk enters, in order
 };
 
@@ -161,11 +163,18 @@ std::shared_ptr<folder_reader_pool::job> folder_reader_pool::pick_locked() {
 
 void folder_reader_pool::read(job& j) {
   open_folder folder;
-  if (!folder.open(j.path)) return;
-  j.opened = true;
+  const bool opened = folder.open(j.path);
+  {
+    // Told at once, so that could_open() need not wait for the listing.
+    std::lock_guard<std::mutex> lock(mutex_);
+    j.tried = true;
+    j.opened = opened;
+  }
+  if (!opened) return;
   j.identity = folder.identity();
   j.listing = folder.read_entries();
   j.subfolders = entered_subfolders(j.path, j.listing, j.level + 1, rule_);
+  j.folder = std::move(folder);
 }
 
 bool folder_reader_pool::changed_since_locked(const job& j) const {
@@ -176,6 +185,7 @@ bool folder_reader_pool::changed_since_locked(const job& j) const {
 
 void folder_reader_pool::finish_locked(const std::shared_ptr<job>& j) {
   j->done = true;
+  const bool had_subfolders = !j->subfolders.empty() && !j->dropped;
   if (!j->dropped) {
     if (j->opened && changed_since_locked(*j)) j->stale = true;
     if (!j->subfolders.empty()) {
@@ -189,6 +199,7 @@ void folder_reader_pool::finish_locked(const std::shared_ptr<job>& j) {
     entries_waiting_ += j->listing.size();
   } else {
     j->listing.clear();
+    j->folder = open_folder();
   }
   // Changes older than every read still in progress matter no more.
   uint64_t oldest = epoch_;
@@ -198,7 +209,11 @@ void folder_reader_pool::finish_locked(const std::shared_ptr<job>& j) {
   while (keep < changes_.size() && changes_[keep].first <= oldest) ++keep;
   changes_.erase(changes_.begin(), changes_.begin() + static_cast<std::ptrdiff_t>(keep));
   if (walk_waits_) job_done_.notify_all();
-  work_ready_.notify_all();
+  // One more folder may start now, several when this one had subfolders.
+  if (!had_subfolders)
+    work_ready_.notify_one();
+  else
+    work_ready_.notify_all();
 }
 
 void folder_reader_pool::drop_before_locked(const key_t& key) {
@@ -266,10 +281,17 @@ std::optional<folder_read> folder_reader_pool::take(const std::wstring& path) {
   }
   jobs_.erase(path);
   entries_waiting_ -= j->listing.size();
-  work_ready_.notify_all();
+  work_ready_.notify_one();  // a place ahead is free
   if (!j->opened || j->stale) return std::nullopt;
   ++taken_;
-  return folder_read{j->identity, std::move(j->listing)};
+  return folder_read{j->identity, std::move(j->listing), std::move(j->folder)};
+}
+
+std::optional<bool> folder_reader_pool::could_open(const std::wstring& path) {
+  std::lock_guard<std::mutex> lock(mutex_);
+  const auto it = jobs_.find(path);
+  if (it == jobs_.end() || !it->second->tried) return std::nullopt;
+  return it->second->opened;
 }
 
 void folder_reader_pool::folder_changed(const folder_identity& id) {

@@ -39,6 +39,7 @@ namespace tabulon {
 struct folder_read {
   folder_identity identity;  // of the folder the listing was read from
   dir_listing listing;
+  open_folder folder;  // the folder itself, still open, so the walk need not open it again
 };
 
 class folder_reader_pool {
@@ -71,6 +72,11 @@ class folder_reader_pool {
   // folder, could not open it, or the folder changed since it was read; the
   // walk then reads it itself. Each folder can be taken once.
   std::optional<folder_read> take(const std::wstring& path);
+
+  // Whether the folder `path` could be opened, when a worker has tried
+  // already; nothing when the pool does not know yet. Lets the walk tell
+  // which subfolders it can enter without opening each one itself.
+  std::optional<bool> could_open(const std::wstring& path);
 
   // Tells the pool that the folder `id` changed (the walk wrote a file into
   // it): a listing of it read before now is not handed out.

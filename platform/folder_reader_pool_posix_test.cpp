@@ -36,6 +36,9 @@ void walk(folder_reader_pool& pool, const std::wstring& path,
   const std::optional<folder_read> read = pool.take(path);
   ASSERT_TRUE(read.has_value()) << to_native(path);
   EXPECT_EQ(read->identity, here.identity());
+  // The folder comes open, so the walk need not open it again.
+  EXPECT_TRUE(read->folder.is_open());
+  EXPECT_EQ(read->folder.identity(), here.identity());
   EXPECT_EQ(describe(read->listing), describe(direct));
   ++folders;
   for (const dir_item& item : direct) {
@@ -131,6 +134,29 @@ TEST_F(FolderReaderPool, AFolderThatCannotBeOpenedIsLeftToTheWalk) {
   for (const wchar_t* name : {L"/t1", L"/t2", L"/t3"})
     EXPECT_FALSE(pool.take(root + name).has_value()) << to_native(name);
   EXPECT_TRUE(pool.take(root + L"/t4").has_value());
+}
+
+TEST_F(FolderReaderPool, TellsWhichSubfoldersOpenedOnceItHasTried) {
+  // The top as listed before t6 went: the pool tries to read t6 and fails.
+  open_folder top;
+  ASSERT_TRUE(top.open(root));
+  const dir_listing top_listing = top.read_entries();
+  fs::remove_all(dir.path() / "t6");
+  folder_reader_pool pool(root, &top_listing, nullptr, {2, 1000, 100000});
+  // A worker has tried every subfolder of the top after a while.
+  std::this_thread::sleep_for(std::chrono::milliseconds(200));
+  for (int i = 0; i < 8; ++i) {
+    const std::wstring sub = root + L"/t" + std::to_wstring(i);
+    const std::optional<bool> opened = pool.could_open(sub);
+    if (i == 6) {
+      EXPECT_EQ(opened, std::optional<bool>(false));
+    } else if (opened) {
+      EXPECT_TRUE(*opened) << to_native(sub);
+    }
+  }
+  // Folders it was never asked to read stay unknown.
+  EXPECT_FALSE(pool.could_open(root + L"/.hidden").has_value());
+  EXPECT_FALSE(pool.could_open(root + L"/top.txt").has_value());
 }
 
 TEST(FolderReaderPoolSwitch, TheEnvironmentTurnsItOff) {

@@ -29,8 +29,16 @@ const app_folders* installed_user_folder(std::wstring_view program_folder) {
   return folders.installed() && program_folder == folders.user ? &folders : nullptr;
 }
 
-std::wstring append_to_folder(std::wstring_view path, std::wstring_view program_folder,
-                              path_style style) {
+using installed_rule = std::wstring (*)(const app_folders&, std::wstring_view, path_style);
+
+// An absolute `path` as it is; a relative one by `rule` in an installed
+// program's folders, elsewhere in the program folder.
+std::wstring resolve_with(std::wstring_view path, std::wstring_view program_folder,
+                          path_style style, installed_rule rule) {
+  if (is_absolute_path(path, style)) return with_native_separators(path, style);
+  if (const app_folders* folders = installed_user_folder(program_folder)) {
+    return rule(*folders, path, style);
+  }
   std::wstring out(program_folder);
   out += with_native_separators(path, style);
   if (style.has_drives && !out.empty() && out[0] >= L'a' && out[0] <= L'z') out[0] -= 32;
@@ -41,20 +49,12 @@ std::wstring append_to_folder(std::wstring_view path, std::wstring_view program_
 
 std::wstring resolve_in_program_folder(std::wstring_view path, std::wstring_view program_folder,
                                        path_style style) {
-  if (is_absolute_path(path, style)) return with_native_separators(path, style);
-  if (const app_folders* folders = installed_user_folder(program_folder)) {
-    return path_for_reading(*folders, path, style);
-  }
-  return append_to_folder(path, program_folder, style);
+  return resolve_with(path, program_folder, style, path_for_reading);
 }
 
 std::wstring resolve_for_writing(std::wstring_view path, std::wstring_view program_folder,
                                  path_style style) {
-  if (is_absolute_path(path, style)) return with_native_separators(path, style);
-  if (const app_folders* folders = installed_user_folder(program_folder)) {
-    return path_for_writing(*folders, path, style);
-  }
-  return append_to_folder(path, program_folder, style);
+  return resolve_with(path, program_folder, style, path_for_writing);
 }
 
 std::wstring give_drive_of_program_folder(std::wstring_view path, std::wstring_view program_folder,

@@ -17,7 +17,7 @@ shoot() {
   local dir
   dir=$(mktemp -d)
   cp "$build/tabulon" "$dir/"
-  cp -r share/Scripts share/Translations share/help "$dir/"
+  cp -r share/Scripts share/Translations "$build/help" "$dir/"
   printf '[TABULON]\r\nlanguage_file=%s\r\nWindowPlacement=flags(1),showCmd(0),ptMin(-1,-1),ptMax(-1,-1),rcNormal(0,900,0,640)\r\n' \
     "$file" > "$dir/general.init"
   printf '[TABULON]\r\npath=/home/me/photos\r\nfolders=/home/me/photos|/srv/www\r\nfile_spec=*.jpg;*.png\r\ntitle=Holiday pictures\r\ncustom_html_filename=Scripts/tan.txt\r\n' \

@@ -1,8 +1,10 @@
-// The help pages in share/help/: each one is well-formed, free of tidy's
-// complaints and linked to the others; each option page's help explains
-// every label of that page (taken from the interface text table); the
-// scripts page documents every section name and placeholder the engine
-// knows, and the configuration page every key the program writes.
+// The help pages the build writes into help/ from the bodies in share/help/:
+// each one is well-formed, free of tidy's complaints, linked to the others
+// and marks its own entry of the navigation list; each option page's help
+// explains every label of that page (taken from the interface text table);
+// the scripts page documents every section name and placeholder the engine
+// knows, and the configuration page every key the program writes. The page
+// writer itself refuses bodies and frames it cannot use.
 
 #include <gtest/gtest.h>
 
@@ -11,6 +13,8 @@
 #include <map>
 #include <set>
 #include <string>
+#include <tuple>
+#include <vector>
 
 #include "app/config_file.h"
 #include "base/wide_string.h"
@@ -25,7 +29,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const fs::path kHelp = fs::path(TABULON_SOURCE_DIR) / "share" / "help";
+const fs::path kHelp = fs::path(TABULON_BUILD_DIR) / "help";
+const fs::path kHelpSources = fs::path(TABULON_SOURCE_DIR) / "share" / "help";
 
 // Pages beyond those F1 opens.
 const char* const kManualPages[] = {"help_scripts.html", "help_config.html"};
@@ -135,8 +140,65 @@ TEST(HelpPages, EveryPageIsWellFormedTidyCleanAndLinked) {
     for (const std::string& other : pages) {
       EXPECT_NE(html.find("href=\"" + other + "\""), std::string::npos) << other;
     }
+    // One entry of the navigation list is marked: the page's own.
+    const std::string own = "<a href=\"" + name + "\" class=\"current\">";
+    EXPECT_NE(html.find(own), std::string::npos);
+    EXPECT_EQ(html.find("class=\"current\""), html.rfind("class=\"current\""));
+    EXPECT_NE(html.find("<footer>tabulon v4.87 "), std::string::npos);
   }
-  EXPECT_TRUE(fs::is_regular_file(kHelp / "help.css"));
+  EXPECT_EQ(read_bytes(kHelp / "help.css"), read_bytes(kHelpSources / "help.css"));
+}
+
+// Runs the page writer on `body` inside `frame`; the page written, or the
+// error it gave as "error: ..." text.
+std::string written_page(temp_dir& dir, const std::string& frame, const std::string& name,
+                         const std::string& body) {
+  const fs::path frame_file = dir.write("frame.html.in", frame);
+  const fs::path body_file = dir.write("bodies/" + name, body);
+  const fs::path out = dir.path() / "out" / name;
+  fs::remove(out);
+  const program_result r = run_program(
+      TABULON_CMAKE,
+      {"-DFRAME=" + frame_file.string(), "-DBODY=" + body_file.string(), "-DOUTPUT=" + out.string(),
+       "-DVERSION=9.1", "-P", (fs::path(TABULON_SOURCE_DIR) / "cmake/help_page.cmake").string()});
+  if (r.exit_status != 0) {
+    EXPECT_FALSE(fs::exists(out)) << name;
+    return "error: " + r.err;
+  }
+  return read_bytes(out);
+}
+
+TEST(HelpPages, WriterSetsTheBodyInTheFrameAndRefusesWhatItCannotUse) {
+  temp_dir dir;
+  const std::string frame =
+      "<title>@TITLE@ - help</title>\n<a href=\"a.html\">A</a> <a href=\"b.html\">B</a>\n"
+      "@BODY@\n<footer>v@VERSION@</footer>\n";
+  // The body goes in as it stands: its own links, placeholders and list
+  // separators are not touched.
+  EXPECT_EQ(written_page(dir, frame, "b.html",
+                         "<h1>Bee; two</h1>\n<p><a href=\"b.html\">@TITLE@ @BODY@</a></p>\n"),
+            "<title>Bee; two - help</title>\n"
+            "<a href=\"a.html\">A</a> <a href=\"b.html\" class=\"current\">B</a>\n"
+            "<h1>Bee; two</h1>\n<p><a href=\"b.html\">@TITLE@ @BODY@</a></p>\n"
+            "<footer>v9.1</footer>\n");
+  // A body without a final line feed gives the same page.
+  EXPECT_EQ(written_page(dir, frame, "a.html", "<h1>A</h1>"),
+            "<title>A - help</title>\n<a href=\"a.html\" class=\"current\">A</a> "
+            "<a href=\"b.html\">B</a>\n<h1>A</h1>\n<footer>v9.1</footer>\n");
+
+  for (const auto& [name, frame_text, body, complaint] :
+       std::vector<std::tuple<std::string, std::string, std::string, std::string>>{
+           {"a.html", frame, "<p>no heading</p>\n", "heading"},
+           {"a.html", frame, "", "heading"},
+           {"a.html", frame, "\n<h1>Late</h1>\n", "heading"},
+           {"c.html", frame, "<h1>C</h1>\n", "c.html"},
+           {"a.html", "<a href=\"a.html\">A</a>@TITLE@ @VERSION@\n", "<h1>A</h1>\n", "@BODY@"},
+       }) {
+    SCOPED_TRACE(name + " / " + body);
+    const std::string result = written_page(dir, frame_text, name, body);
+    EXPECT_EQ(result.rfind("error: ", 0), 0u) << result;
+    EXPECT_NE(result.find(complaint), std::string::npos) << result;
+  }
 }
 
 TEST(HelpPages, EachOptionPageExplainsEveryLabelAndItsCaption) {

@@ -36,24 +36,17 @@ constexpr int32_t charset_codes[] = {charset_ansi, charset_utf8, charset_utf16le
 constexpr int32_t title_codes[] = {title_folder, title_qualified, title_relative, title_default,
                                    title_none};
 
+// In the order of choice_list; the page titles' labels come from the texts.
+constexpr list_shape shapes[] = {
+    {size_labels, size_codes}, {time_labels, time_codes},       {number_labels, number_codes},
+    {date_labels, date_codes}, {doctype_labels, doctype_codes}, {charset_labels, charset_codes},
+    {{}, title_codes},
+};
+static_assert(std::size(shapes) == static_cast<size_t>(choice_list::page_title) + 1);
+
 list_shape shape_of(choice_list list) {
-  switch (list) {
-    case choice_list::size_units:
-      return {size_labels, size_codes};
-    case choice_list::time_format:
-      return {time_labels, time_codes};
-    case choice_list::number_format:
-      return {number_labels, number_codes};
-    case choice_list::date_format:
-      return {date_labels, date_codes};
-    case choice_list::doctype:
-      return {doctype_labels, doctype_codes};
-    case choice_list::charset:
-      return {charset_labels, charset_codes};
-    case choice_list::page_title:
-      return {{}, title_codes};
-  }
-  return {};
+  const auto at = static_cast<size_t>(list);
+  return at < std::size(shapes) ? shapes[at] : list_shape{};
 }
 
 }  // namespace

@@ -98,10 +98,18 @@ window_program::window_program() {
   display_ = test_display(&why_);
   fs::copy_file(TABULON_EXE, dir_.path() / "tabulon");
   fs::permissions(dir_.path() / "tabulon", fs::perms::owner_all, fs::perm_options::add);
+#ifdef TABULON_WINDOW_MODULE_FILE
+  // The window lives in a module beside the program.
+  const fs::path module = TABULON_WINDOW_MODULE_FILE;
+  fs::copy_file(module, dir_.path() / module.filename());
+#endif
+  // The data as the build lays it out beside the executable: Scripts/ and
+  // Translations/ as they are in share/, help/ as the build writes it.
   const fs::path share = fs::path(TABULON_SOURCE_DIR) / "share";
-  for (const char* folder : {"Scripts", "Translations", "help"})
-    if (fs::exists(share / folder))
-      fs::copy(share / folder, dir_.path() / folder, fs::copy_options::recursive);
+  const fs::path built = fs::path(TABULON_EXE).parent_path();
+  for (const fs::path& folder : {share / "Scripts", share / "Translations", built / "help"})
+    if (fs::exists(folder))
+      fs::copy(folder, dir_.path() / folder.filename(), fs::copy_options::recursive);
 }
 
 std::string window_program::path(std::string_view relative) const {

@@ -2,7 +2,6 @@
 
 #include <wx/app.h>
 #include <wx/evtloop.h>
-#include <wx/msgdlg.h>
 #include <wx/utils.h>
 
 #include <atomic>
@@ -12,30 +11,18 @@
 #include "ui/build_runner.h"
 #include "ui/wx/feedback_dialog.h"
 #include "ui/wx/file_created_dialog.h"
+#include "ui/wx/wx_prompts.h"
 
 namespace tabulon {
 
 namespace {
-
-// Message boxes show "\r\n" as a line break of their own; "\r" alone would
-// show as a stray box on some desktops.
-wxString box_text(std::wstring_view text) {
-  wxString shown(text.data(), text.size());
-  shown.Replace(L"\r\n", L"\n");
-  shown.Replace(L"\r", L"");
-  return shown;
-}
 
 class wx_runner_host : public build_runner_host {
  public:
   explicit wx_runner_host(build_command_context& context) : context_(context) {}
 
   void show_message(std::wstring_view text, std::wstring_view caption) override {
-    if (context_.ui) {
-      context_.ui->message(text, caption);
-      return;
-    }
-    wxMessageBox(box_text(text), box_text(caption), wxOK, context_.main_window);
+    this_prompts()->message(text, caption);
   }
 
   bool copy_pages_into_settings() override {
@@ -100,23 +87,8 @@ class wx_runner_host : public build_runner_host {
   // The command's messages: the context's, or message boxes over the main window.
   prompts* this_prompts() { return context_.ui ? context_.ui : &boxes_; }
 
-  class box_prompts : public prompts {
-   public:
-    explicit box_prompts(wxWindow* owner) : owner_(owner) {}
-    void message(std::wstring_view text, std::wstring_view caption) override {
-      wxMessageBox(box_text(text), box_text(caption), wxOK, owner_);
-    }
-    bool ask_yes_no(std::wstring_view, std::wstring_view) override { return false; }
-    std::wstring choose_file_to_open(const file_chooser&) override { return {}; }
-    std::wstring choose_file_to_save(const file_chooser&) override { return {}; }
-    std::wstring choose_folder(std::wstring_view, std::wstring_view) override { return {}; }
-
-   private:
-    wxWindow* owner_;
-  };
-
   build_command_context& context_;
-  box_prompts boxes_{context_.main_window};
+  message_box_prompts boxes_{context_.main_window};
 };
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <wx/textctrl.h>
 
 #include "ui/wx/gradient_gauge.h"
+#include "ui/wx/wx_prompts.h"
 
 namespace tabulon {
 
@@ -45,12 +46,7 @@ feedback_dialog::feedback_dialog(wxWindow* owner, const interface_text_table& te
   outer->Add(grid, 1, wxEXPAND | wxALL, FromDIP(12));
   outer->Add(cancel_, 0, wxALIGN_CENTER_HORIZONTAL | wxLEFT | wxRIGHT | wxBOTTOM, FromDIP(12));
 
-  if (font.IsOk()) {
-    SetFont(font);
-    for (wxWindow* child : GetChildren()) child->SetFont(font);
-  }
-  SetSizerAndFit(outer);
-  CentreOnParent();
+  fit_dialog(*this, outer, font);
 
   gauge_->set_text(percent_text_of(0));
   Bind(wxEVT_TIMER, &feedback_dialog::on_timer, this, kTimerId);

@@ -1,37 +1,15 @@
 #include "ui/wx/file_created_dialog.h"
 
 #include <wx/button.h>
-#include <wx/msgdlg.h>
 #include <wx/sizer.h>
 #include <wx/stattext.h>
 
 #include "ui/launch.h"
 #include "ui/prompts.h"
 #include "ui/shell_launcher.h"
+#include "ui/wx/wx_prompts.h"
 
 namespace tabulon {
-
-namespace {
-
-// The launch command reports a missing page in a message box; it asks
-// nothing else.
-class message_box_prompts : public prompts {
- public:
-  explicit message_box_prompts(wxWindow* owner) : owner_(owner) {}
-  void message(std::wstring_view text, std::wstring_view caption) override {
-    wxMessageBox(wxString(text.data(), text.size()), wxString(caption.data(), caption.size()), wxOK,
-                 owner_);
-  }
-  bool ask_yes_no(std::wstring_view, std::wstring_view) override { return false; }
-  std::wstring choose_file_to_open(const file_chooser&) override { return {}; }
-  std::wstring choose_file_to_save(const file_chooser&) override { return {}; }
-  std::wstring choose_folder(std::wstring_view, std::wstring_view) override { return {}; }
-
- private:
-  wxWindow* owner_;
-};
-
-}  // namespace
 
 file_created_dialog::file_created_dialog(wxWindow* owner, const build_settings& settings,
                                          const interface_text_table& texts, const wxFont& font,
@@ -61,12 +39,7 @@ file_created_dialog::file_created_dialog(wxWindow* owner, const build_settings& 
   auto* outer = new wxBoxSizer(wxVERTICAL);
   outer->Add(text, 0, wxALL, FromDIP(12));
   outer->Add(buttons, 0, wxLEFT | wxRIGHT | wxBOTTOM | wxALIGN_CENTER_HORIZONTAL, FromDIP(12));
-  if (font.IsOk()) {
-    SetFont(font);
-    for (wxWindow* child : GetChildren()) child->SetFont(font);
-  }
-  SetSizerAndFit(outer);
-  CentreOnParent();
+  fit_dialog(*this, outer, font);
   SetEscapeId(wxID_CLOSE);
   SetAffirmativeId(wxID_NONE);
 

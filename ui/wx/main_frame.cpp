@@ -99,6 +99,43 @@ constexpr ui_text tree_items[] = {
     ui_text::tree_default_words, ui_text::tree_recursive,     ui_text::tree_input_output,
     ui_text::tree_about_tabulon, ui_text::tree_license,       ui_text::tree_open_source};
 
+// The folder choosers: the box each fills, the chooser's title, and whether
+// the chosen folder joins the box's list rather than replacing it.
+struct folder_command {
+  window_command command;
+  const wchar_t* box;
+  std::wstring_view title;
+  bool append;
+};
+constexpr folder_command folder_commands[] = {
+    {window_command::choose_root_folder, L"path", fixed_text::choose_root_folder, false},
+    {window_command::choose_skipped_folder, L"skip_folders", fixed_text::choose_skipped_folder,
+     true},
+    {window_command::choose_included_folder, L"included_folders",
+     fixed_text::choose_included_folder, true},
+};
+
+// The script editors and the box naming the script each opens.
+struct script_editor {
+  window_command command;
+  const wchar_t* box;
+};
+constexpr script_editor script_editors[] = {
+    {window_command::edit_script, L"custom_html_filename"},
+    {window_command::edit_frameset, L"frameset_file"},
+    {window_command::edit_left_frame, L"left_frame_file"},
+    {window_command::edit_right_frame, L"right_frame_file"},
+};
+
+// The entry of `table` for `command`; the first when it has none.
+template <class Entry, size_t N>
+const Entry& entry_for(const Entry (&table)[N], window_command command) {
+  for (const Entry& entry : table) {
+    if (entry.command == command) return entry;
+  }
+  return table[0];
+}
+
 }  // namespace
 
 main_frame::main_frame(application& app, scripted_answers* answers)
@@ -466,14 +503,12 @@ void main_frame::run_command(window_command command) {
       run_build_command(build_context_);
       break;
     case window_command::choose_root_folder:
-      choose_folder_into(L"path", fixed_text::choose_root_folder, false);
-      break;
     case window_command::choose_skipped_folder:
-      choose_folder_into(L"skip_folders", fixed_text::choose_skipped_folder, true);
+    case window_command::choose_included_folder: {
+      const folder_command& chooser = entry_for(folder_commands, command);
+      choose_folder_into(chooser.box, chooser.title, chooser.append);
       break;
-    case window_command::choose_included_folder:
-      choose_folder_into(L"included_folders", fixed_text::choose_included_folder, true);
-      break;
+    }
     case window_command::choose_script:
       choose_file_into(L"custom_html_filename",
                        script_chooser(box_text(L"custom_html_filename"), app_.program_folder));
@@ -501,36 +536,24 @@ void main_frame::run_command(window_command command) {
       save_batch_files(request, prompts_, shell_);
       break;
     }
-    case window_command::read_config: {
-      copy_pages_into_settings();
-      config_command_request request{s, app_.store, app_.dialog_paths, app_.settings_context(),
-                                     write_extras()};
-      const config_command_outcome outcome = read_config_command(request, prompts_);
-      if (outcome.done) {
-        show_settings_on_pages();
-        SetTitle(to_wx(outcome.title));
-      }
-      break;
-    }
+    case window_command::read_config:
     case window_command::write_config: {
       copy_pages_into_settings();
       config_command_request request{s, app_.store, app_.dialog_paths, app_.settings_context(),
                                      write_extras()};
-      const config_command_outcome outcome = write_config_command(request, prompts_);
-      if (outcome.done) SetTitle(to_wx(outcome.title));
+      const bool reading = command == window_command::read_config;
+      const config_command_outcome outcome = reading ? read_config_command(request, prompts_)
+                                                     : write_config_command(request, prompts_);
+      if (!outcome.done) break;
+      if (reading) show_settings_on_pages();
+      SetTitle(to_wx(outcome.title));
       break;
     }
     case window_command::edit_script:
-      edit_named_script(L"custom_html_filename");
-      break;
     case window_command::edit_frameset:
-      edit_named_script(L"frameset_file");
-      break;
     case window_command::edit_left_frame:
-      edit_named_script(L"left_frame_file");
-      break;
     case window_command::edit_right_frame:
-      edit_named_script(L"right_frame_file");
+      edit_named_script(entry_for(script_editors, command).box);
       break;
     case window_command::launch_output:
       copy_pages_into_settings();
@@ -548,15 +571,19 @@ void main_frame::run_command(window_command command) {
       Close();
       break;
     case window_command::restore_default_words:
+    case window_command::default_frameset_files: {
+      // Each puts back the defaults of one page's settings, which that page then shows.
       copy_pages_into_settings();
-      restore_default_words(s);
-      view_of(option_page::default_words)->show_settings(s, texts_);
+      option_page page = option_page::default_words;
+      if (command == window_command::restore_default_words) {
+        restore_default_words(s);
+      } else {
+        set_default_frameset_files(s);
+        page = option_page::recursive;
+      }
+      view_of(page)->show_settings(s, texts_);
       break;
-    case window_command::default_frameset_files:
-      copy_pages_into_settings();
-      set_default_frameset_files(s);
-      view_of(option_page::recursive)->show_settings(s, texts_);
-      break;
+    }
     case window_command::load_language:
       load_language();
       break;

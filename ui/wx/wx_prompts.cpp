@@ -119,21 +119,39 @@ int wx_prompts::choose_button(std::wstring_view caption, std::span<const std::ws
     return answer;
   }
   wxDialog dialog(parent_, wxID_ANY, to_wx(caption));
-  if (font_ != nullptr && font_->IsOk()) dialog.SetFont(*font_);
   auto* row = new wxBoxSizer(wxVERTICAL);
   for (size_t i = 0; i < buttons.size(); ++i) {
     auto* button = new wxButton(&dialog, wxID_HIGHEST + 1 + static_cast<int>(i), to_wx(buttons[i]));
-    if (font_ != nullptr && font_->IsOk()) button->SetFont(*font_);
     button->Bind(wxEVT_BUTTON, [&dialog, i](wxCommandEvent&) {
       dialog.EndModal(wxID_HIGHEST + 1 + static_cast<int>(i));
     });
     row->Add(button, 0, wxEXPAND | wxALL, 6);
   }
-  dialog.SetSizerAndFit(row);
-  dialog.CentreOnParent();
+  fit_dialog(dialog, row, font_ != nullptr ? *font_ : wxNullFont);
   const int result = dialog.ShowModal();
   if (result <= wxID_HIGHEST || result > wxID_HIGHEST + static_cast<int>(buttons.size())) return -1;
   return result - wxID_HIGHEST - 1;
+}
+
+void message_box_prompts::message(std::wstring_view text, std::wstring_view caption) {
+  // Message boxes show "\r\n" as a line break of their own; "\r" alone would
+  // show as a stray box on some desktops.
+  auto shown = [](std::wstring_view part) {
+    wxString wx = to_wx(part);
+    wx.Replace(L"\r\n", L"\n");
+    wx.Replace(L"\r", L"");
+    return wx;
+  };
+  wxMessageBox(shown(text), shown(caption), wxOK, owner_);
+}
+
+void fit_dialog(wxDialog& dialog, wxSizer* sizer, const wxFont& font) {
+  if (font.IsOk()) {
+    dialog.SetFont(font);
+    for (wxWindow* child : dialog.GetChildren()) child->SetFont(font);
+  }
+  dialog.SetSizerAndFit(sizer);
+  dialog.CentreOnParent();
 }
 
 }  // namespace tabulon

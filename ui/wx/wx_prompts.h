@@ -16,6 +16,9 @@
 #include "ui/language_choice.h"
 #include "ui/prompts.h"
 
+class wxDialog;
+class wxSizer;
+
 namespace tabulon {
 
 // Answers a test script queued for the next questions.
@@ -52,5 +55,24 @@ class wx_prompts : public prompts, public button_choice {
   const wxFont* font_;
   scripted_answers* script_;
 };
+
+// Message boxes over `owner`, and no questions: each is answered No and each
+// chooser cancelled. For commands that only report.
+class message_box_prompts : public prompts {
+ public:
+  explicit message_box_prompts(wxWindow* owner) : owner_(owner) {}
+  void message(std::wstring_view text, std::wstring_view caption) override;
+  bool ask_yes_no(std::wstring_view, std::wstring_view) override { return false; }
+  std::wstring choose_file_to_open(const file_chooser&) override { return {}; }
+  std::wstring choose_file_to_save(const file_chooser&) override { return {}; }
+  std::wstring choose_folder(std::wstring_view, std::wstring_view) override { return {}; }
+
+ private:
+  wxWindow* owner_;
+};
+
+// Gives `dialog` and every control in it `font` (when that is set), lays the
+// dialog out by `sizer` and centres it over its parent.
+void fit_dialog(wxDialog& dialog, wxSizer* sizer, const wxFont& font);
 
 }  // namespace tabulon
