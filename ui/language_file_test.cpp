@@ -64,11 +64,12 @@ TEST(LanguageFile, ElementOrderDoesNotMatterAndTheFirstSiblingCounts) {
       L"<build_button><text>second</text></build_button>"
       L"</main_window>"
       L"<main_window><help_button><text>ignored</text></help_button></main_window>");
-  EXPECT_EQ(shown_as(table, ui_text::main_window_build_button), (shown{L"&Make", L"Make tip"}));
-  EXPECT_EQ(shown_as(table, ui_text::main_window_exit_button), (shown{L"&Quit", L"Quit tip"}));
-  EXPECT_EQ(table.text(ui_text::main_window_help_button), L"&Help");  // second group ignored
+  // In the order of the document: months, the first main_window group, the second.
   EXPECT_EQ(table.month_names()[4], L"Mai");
   EXPECT_EQ(table.month_names()[5], L"June");
+  EXPECT_EQ(shown_as(table, ui_text::main_window_exit_button), (shown{L"&Quit", L"Quit tip"}));
+  EXPECT_EQ(shown_as(table, ui_text::main_window_build_button), (shown{L"&Make", L"Make tip"}));
+  EXPECT_EQ(table.text(ui_text::main_window_help_button), L"&Help");  // second group ignored
 }
 
 TEST(LanguageFile, TextAndHelpRules) {
