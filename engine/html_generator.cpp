@@ -87,7 +87,8 @@ int html_generator::build(build_progress* observer) {
   // The walk's folders are read ahead on worker threads.
   std::unique_ptr<folder_reader_pool> reader;
   if (scan.read_ahead && !scan.reader) {
-    reader = start_read_ahead(s, root, nullptr, 0, {});
+    // Each page's folder table asks which of its subfolders can be entered.
+    reader = start_read_ahead(s, root, nullptr, 0, {}, /*probe_subfolders=*/true);
     scan.reader = reader.get();
   }
   int depth = 0;

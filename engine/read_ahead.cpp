@@ -6,11 +6,9 @@
 
 namespace tabulon {
 
-std::unique_ptr<folder_reader_pool> start_read_ahead(const build_settings& settings,
-                                                     const std::wstring& top,
-                                                     const dir_listing* top_listing,
-                                                     int32_t top_depth,
-                                                     std::vector<std::wstring> included_folders) {
+std::unique_ptr<folder_reader_pool> start_read_ahead(
+    const build_settings& settings, const std::wstring& top, const dir_listing* top_listing,
+    int32_t top_depth, std::vector<std::wstring> included_folders, bool probe_subfolders) {
   // The rule runs on the workers while the build changes other settings, so
   // it keeps copies of what it reads.
   auto skip = std::make_shared<build_settings>();
@@ -34,7 +32,9 @@ std::unique_ptr<folder_reader_pool> start_read_ahead(const build_settings& setti
     }
     return !folder_is_skipped(*skip, path);
   };
-  return std::make_unique<folder_reader_pool>(top, top_listing, std::move(rule));
+  folder_reader_pool::options opts;
+  opts.probe_subfolders = probe_subfolders;
+  return std::make_unique<folder_reader_pool>(top, top_listing, std::move(rule), opts);
 }
 
 dir_listing read_listing(folder_reader_pool* pool, const open_folder& dir,

@@ -24,11 +24,10 @@ namespace tabulon {
 // depth counter of the walk outside `top`: 0 for a build's root) and, when
 // `included_folders` (upper-cased patterns) is not empty, matching one of
 // them. `top_listing`, when given, is the top's listing the walk already holds.
-std::unique_ptr<folder_reader_pool> start_read_ahead(const build_settings& settings,
-                                                     const std::wstring& top,
-                                                     const dir_listing* top_listing,
-                                                     int32_t top_depth,
-                                                     std::vector<std::wstring> included_folders);
+// `probe_subfolders`: the workers also find which subfolders open (can_enter).
+std::unique_ptr<folder_reader_pool> start_read_ahead(
+    const build_settings& settings, const std::wstring& top, const dir_listing* top_listing,
+    int32_t top_depth, std::vector<std::wstring> included_folders, bool probe_subfolders = false);
 
 // The listing of `dir`, open at `path`: the one `pool` read ahead when it
 // read this same folder, or read now.

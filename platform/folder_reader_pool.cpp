@@ -52,6 +52,7 @@ struct folder_reader_pool::job {
   dir_listing listing;
   open_folder folder;                    // kept open for the walk
   std::vector<std::wstring> subfolders;  // the ones the walk enters, in order
+  std::vector<char> subfolder_opened;    // with probe_subfolders: each one opened
 };
 
 // The subfolders of one folder that are still to be read, in walk order.
@@ -174,6 +175,12 @@ void folder_reader_pool::read(job& j) {
   j.identity = folder.identity();
   j.listing = folder.read_entries();
   j.subfolders = entered_subfolders(j.path, j.listing, j.level + 1, rule_);
+  if (opts_.probe_subfolders) {
+    for (const std::wstring& name : j.subfolders) {
+      open_folder probe;
+      j.subfolder_opened.push_back(probe.open_child(folder, name, join(j.path, name)));
+    }
+  }
   j.folder = std::move(folder);
 }
 
@@ -188,6 +195,11 @@ void folder_reader_pool::finish_locked(const std::shared_ptr<job>& j) {
   const bool had_subfolders = !j->subfolders.empty() && !j->dropped;
   if (!j->dropped) {
     if (j->opened && changed_since_locked(*j)) j->stale = true;
+    // Answers for could_open(), within a bound: a walk that never asks
+    // (or passes folders by) must not make them pile up.
+    constexpr size_t kProbedAtMost = size_t{1} << 16;
+    for (size_t i = 0; i < j->subfolder_opened.size() && probed_.size() < kProbedAtMost; ++i)
+      probed_.emplace(join(j->path, j->subfolders[i]), j->subfolder_opened[i] != 0);
     if (!j->subfolders.empty()) {
       auto e = std::make_unique<expander>();
       e->key = j->key;
@@ -289,9 +301,14 @@ std::optional<folder_read> folder_reader_pool::take(const std::wstring& path) {
 
 std::optional<bool> folder_reader_pool::could_open(const std::wstring& path) {
   std::lock_guard<std::mutex> lock(mutex_);
-  const auto it = jobs_.find(path);
-  if (it == jobs_.end() || !it->second->tried) return std::nullopt;
-  return it->second->opened;
+  if (const auto it = jobs_.find(path); it != jobs_.end() && it->second->tried)
+    return it->second->opened;
+  if (const auto it = probed_.find(path); it != probed_.end()) {
+    const bool opened = it->second;
+    probed_.erase(it);
+    return opened;
+  }
+  return std::nullopt;
 }
 
 void folder_reader_pool::folder_changed(const folder_identity& id) {

@@ -53,6 +53,10 @@ class folder_reader_pool {
     unsigned workers = 0;       // 0: one per processor core, at most 8
     size_t folders_ahead = 64;  // folders being read or waiting to be taken
     size_t entries_ahead = size_t{1} << 18;
+    // Whether the workers also try to open the subfolders of each folder they
+    // read, for could_open(): worth it when the walk asks about every
+    // subfolder (a page per folder lists the ones it can enter).
+    bool probe_subfolders = false;
   };
 
   // Starts reading the branch below the folder `top` (a full path). When
@@ -75,7 +79,8 @@ class folder_reader_pool {
 
   // Whether the folder `path` could be opened, when a worker has tried
   // already; nothing when the pool does not know yet. Lets the walk tell
-  // which subfolders it can enter without opening each one itself.
+  // which subfolders it can enter without opening each one itself. A
+  // subfolder's answer from probe_subfolders is given once.
   std::optional<bool> could_open(const std::wstring& path);
 
   // Tells the pool that the folder `id` changed (the walk wrote a file into
@@ -111,6 +116,7 @@ class folder_reader_pool {
   bool walk_waits_ = false;  // take() waits for a read to finish
   std::vector<std::unique_ptr<expander>> expanders_;
   std::unordered_map<std::wstring, std::shared_ptr<job>> jobs_;  // not yet taken
+  std::unordered_map<std::wstring, bool> probed_;  // subfolders tried, not yet asked about
   size_t entries_waiting_ = 0;
   uint64_t epoch_ = 0;
   std::vector<std::pair<uint64_t, folder_identity>> changes_;

@@ -159,6 +159,19 @@ TEST_F(FolderReaderPool, TellsWhichSubfoldersOpenedOnceItHasTried) {
   EXPECT_FALSE(pool.could_open(root + L"/top.txt").has_value());
 }
 
+TEST_F(FolderReaderPool, ProbedSubfoldersAreKnownAsSoonAsTheirFolderIsTaken) {
+  folder_reader_pool::options opts;
+  opts.probe_subfolders = true;
+  folder_reader_pool pool(root, nullptr, nullptr, opts);
+  ASSERT_TRUE(pool.take(root).has_value());
+  // The top's reader tried each subfolder it enters before handing the top out.
+  for (int i = 0; i < 8; ++i) {
+    const std::wstring sub = root + L"/t" + std::to_wstring(i);
+    EXPECT_EQ(pool.could_open(sub), std::optional<bool>(true)) << to_native(sub);
+  }
+  EXPECT_FALSE(pool.could_open(root + L"/.hidden").has_value());
+}
+
 TEST(FolderReaderPoolSwitch, TheEnvironmentTurnsItOff) {
   ::setenv("TABULON_READ_AHEAD", "0", 1);
   EXPECT_FALSE(folder_reader_pool::enabled_by_environment());
