@@ -221,11 +221,12 @@ void folder_reader_pool::finish_locked(const std::shared_ptr<job>& j) {
   while (keep < changes_.size() && changes_[keep].first <= oldest) ++keep;
   changes_.erase(changes_.begin(), changes_.begin() + static_cast<std::ptrdiff_t>(keep));
   if (walk_waits_) job_done_.notify_all();
-  // One more folder may start now, several when this one had subfolders.
-  if (!had_subfolders)
-    work_ready_.notify_one();
-  else
-    work_ready_.notify_all();
+  // New folders to read: the other workers may start on them, if there is room.
+  if (had_subfolders && room_locked()) work_ready_.notify_all();
+}
+
+bool folder_reader_pool::room_locked() const {
+  return jobs_.size() < opts_.folders_ahead && entries_waiting_ < opts_.entries_ahead;
 }
 
 void folder_reader_pool::drop_before_locked(const key_t& key) {
@@ -293,7 +294,11 @@ std::optional<folder_read> folder_reader_pool::take(const std::wstring& path) {
   }
   jobs_.erase(path);
   entries_waiting_ -= j->listing.size();
-  work_ready_.notify_one();  // a place ahead is free
+  // Workers that stopped at the limit start again once the walk has taken
+  // half of what waited: waking them for every folder taken would cost more
+  // in switching threads than the reading they do.
+  if (jobs_.size() <= opts_.folders_ahead / 2 && entries_waiting_ <= opts_.entries_ahead / 2)
+    work_ready_.notify_all();
   if (!j->opened || j->stale) return std::nullopt;
   ++taken_;
   return folder_read{j->identity, std::move(j->listing), std::move(j->folder)};

@@ -106,6 +106,7 @@ class folder_reader_pool {
   void finish_locked(const std::shared_ptr<job>& j);
   void drop_before_locked(const key_t& key);
   bool changed_since_locked(const job& j) const;
+  bool room_locked() const;  // a new folder may start
 
   enter_rule rule_;
   options opts_;
