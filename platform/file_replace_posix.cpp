@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
@@ -114,7 +115,8 @@ int create_temporary(const std::string& target, mode_t mode, std::string& temp) 
   const std::string folder =
       slash == std::string::npos ? std::string() : target.substr(0, slash + 1);
   const std::string name = slash == std::string::npos ? target : target.substr(slash + 1);
-  static unsigned counter = 0;
+  // Atomic, so that pages written from two threads never race on the count.
+  static std::atomic<unsigned> counter{0};
   for (int attempt = 0; attempt < 100; ++attempt) {
     static const std::string pid = std::to_string(::getpid());
     temp = folder + "." + name + "." + pid + "-" + std::to_string(counter++);
