@@ -2,18 +2,15 @@
 
 #include <dlfcn.h>
 #include <gtest/gtest.h>
-#include <signal.h>
-#include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 #include <wx/app.h>
 #include <wx/init.h>
 #include <wx/timer.h>
 
-#include <chrono>
 #include <cstdlib>
 #include <string>
-#include <thread>
+
+#include "tests/window/window_driver.h"
 
 // The few GTK and GLib calls that read and answer a native message box,
 // looked up in the toolkit wxWidgets has already loaded, so the tests need
@@ -75,50 +72,6 @@ std::wstring from_utf8(const char* text) {
   return text ? wxString::FromUTF8(text).ToStdWstring() : std::wstring();
 }
 
-bool display_answers(const std::string& display) {
-  const std::string number = display.substr(display.find(':') + 1);
-  struct stat info;
-  return stat(("/tmp/.X11-unix/X" + number.substr(0, number.find('.'))).c_str(), &info) == 0;
-}
-
-pid_t xvfb_pid = 0;
-
-// The X server started here ends with the tests.
-void stop_xvfb() {
-  if (xvfb_pid > 0) {
-    kill(xvfb_pid, SIGTERM);
-    waitpid(xvfb_pid, nullptr, 0);
-  }
-}
-
-// Starts Xvfb on the first free display from :91 and waits for its socket.
-bool start_xvfb(std::string& why) {
-  for (int n = 91; n < 120; ++n) {
-    const std::string display = ":" + std::to_string(n);
-    if (display_answers(display)) continue;
-    const pid_t child = fork();
-    if (child == 0) {
-      execlp("Xvfb", "Xvfb", display.c_str(), "-screen", "0", "1280x900x24", "-nolisten", "tcp",
-             static_cast<char*>(nullptr));
-      _exit(127);
-    }
-    if (child < 0) break;
-    for (int i = 0; i < 200; ++i) {
-      if (display_answers(display)) {
-        setenv("DISPLAY", display.c_str(), 1);
-        xvfb_pid = child;
-        std::atexit(stop_xvfb);
-        return true;
-      }
-      int status = 0;
-      if (waitpid(child, &status, WNOHANG) == child) break;  // it gave up (display taken)
-      std::this_thread::sleep_for(std::chrono::milliseconds(25));
-    }
-  }
-  why = "no X display: DISPLAY is not set and Xvfb could not be started";
-  return false;
-}
-
 }  // namespace
 
 bool start_gui(std::string& why) {
@@ -130,9 +83,13 @@ bool start_gui(std::string& why) {
     return false;
   }
   const char* display = std::getenv("DISPLAY");
-  if ((!display || !*display) && !start_xvfb(failure)) {
-    why = failure;
-    return false;
+  if (!display || !*display) {
+    const std::string started_display = test_display(&failure);
+    if (started_display.empty()) {
+      why = failure;
+      return false;
+    }
+    setenv("DISPLAY", started_display.c_str(), 1);
   }
   wxApp::SetInstance(new test_app);
   static int argc = 1;
