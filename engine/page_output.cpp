@@ -277,12 +277,13 @@ size_t page_output::replace_all(std::wstring_view marker, std::wstring_view repl
   return count;
 }
 
-status page_output::write_to(const std::wstring& path) const {
-  return write_page_file(path, chunks_);
+status page_output::write_to(const std::wstring& path, const open_folder* folder) const {
+  return write_page_file(path, chunks_, folder);
 }
 
-status write_page_file(const std::wstring& path, std::span<const std::string> chunks) {
-  return replace_file(path, chunks).result;
+status write_page_file(const std::wstring& path, std::span<const std::string> chunks,
+                       const open_folder* folder) {
+  return replace_file(path, chunks, folder).result;
 }
 
 }  // namespace tabulon

@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "base/status.h"
+#include "platform/dir_enum.h"
 
 namespace tabulon {
 
@@ -40,7 +41,8 @@ class page_output {
   // Makes the file `path` hold the bytes, by platform/file_replace.h: an
   // equal file is left untouched, a different one replaced whole. An error
   // status names the path and the system's reason; the old file stays as it was.
-  status write_to(const std::wstring& path) const;
+  // `folder`: the open folder that holds `path`, when the caller has it.
+  status write_to(const std::wstring& path, const open_folder* folder = nullptr) const;
 
   // All bytes in one string (for tests; the page itself is written chunk by chunk).
   std::string bytes() const;
@@ -60,6 +62,7 @@ class page_output {
 
 // Makes `path` hold `chunks`, one after another, as write_to does: the one
 // place where page files reach the disk. Errors as write_to.
-status write_page_file(const std::wstring& path, std::span<const std::string> chunks);
+status write_page_file(const std::wstring& path, std::span<const std::string> chunks,
+                       const open_folder* folder = nullptr);
 
 }  // namespace tabulon

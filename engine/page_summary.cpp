@@ -14,6 +14,7 @@
 #include "engine/size_format.h"
 #include "engine/summary_format.h"
 #include "platform/file_stamp.h"
+#include "platform/native_path.h"
 #include "platform/path_rules.h"
 
 namespace tabulon {
@@ -179,7 +180,14 @@ bool html_generator::write_page(const std::wstring& page_folder) {
   const std::wstring output = output_path_of(page_folder, s.output_filename, s.program_folder);
   assembly.framed_page = false;
   if (progress) progress->phase = phase_page_done;
-  if (status written = page.out.write_to(output); !written) {
+  // The walk's open folder, when the page goes into it, spares the system
+  // looking up the page's whole path on each call that writes it.
+  const size_t cut = output.rfind(kPathSeparator);
+  const open_folder* holder = assembly.page_dir && cut == assembly.page_dir_path.size() &&
+                                      output.starts_with(assembly.page_dir_path)
+                                  ? assembly.page_dir
+                                  : nullptr;
+  if (status written = page.out.write_to(output, holder); !written) {
     failed_pages.push_back(std::move(written));
     return false;
   }

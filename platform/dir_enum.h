@@ -102,6 +102,12 @@ class open_folder {
   // cannot be read.
   dir_listing read_entries() const;
 
+#ifndef _WIN32
+  // The descriptor of the open folder (-1 when none), for calls that name a
+  // file relative to it.
+  int descriptor() const;
+#endif
+
  private:
   void close();
 #ifdef _WIN32

@@ -115,6 +115,10 @@ bool open_folder::is_open() const {
   return fd_ >= 0;
 }
 
+int open_folder::descriptor() const {
+  return fd_;
+}
+
 bool open_folder::open(const std::wstring& path) {
   close();
   fd_ = open_examined(AT_FDCWD, to_native(path), identity_);

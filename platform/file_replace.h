@@ -16,6 +16,7 @@
 #include <string>
 
 #include "base/status.h"
+#include "platform/dir_enum.h"
 
 namespace tabulon {
 
@@ -27,6 +28,10 @@ struct replace_result {
 // Makes the file `path` hold `chunks`, one after another. On failure the
 // status names `path` and the system's reason ("cannot open PATH for
 // writing: Permission denied"); the old file, if any, is left as it was.
-replace_result replace_file(const std::wstring& path, std::span<const std::string> chunks);
+// `folder`, when given, is the folder that holds `path`, already open: the
+// file and its temporary are then reached relative to it, which spares the
+// system looking up every folder of the path on each call.
+replace_result replace_file(const std::wstring& path, std::span<const std::string> chunks,
+                            const open_folder* folder = nullptr);
 
 }  // namespace tabulon

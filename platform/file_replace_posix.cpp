@@ -109,8 +109,9 @@ bool write_chunks(int fd, std::span<const std::string> chunks) {
 // A new file beside `target` for its next contents, made with `mode` (less
 // the umask). Its name begins with "." so no listing of the folder shows it,
 // and holds the process id and a count, so two programs never pick the same.
-// The descriptor, or -1 with errno set.
-int create_temporary(const std::string& target, mode_t mode, std::string& temp) {
+// `target` is relative to the folder `at` (or absolute). The descriptor, or
+// -1 with errno set.
+int create_temporary(int at, const std::string& target, mode_t mode, std::string& temp) {
   const size_t slash = target.rfind('/');
   const std::string folder =
       slash == std::string::npos ? std::string() : target.substr(0, slash + 1);
@@ -120,7 +121,7 @@ int create_temporary(const std::string& target, mode_t mode, std::string& temp) 
   for (int attempt = 0; attempt < 100; ++attempt) {
     static const std::string pid = std::to_string(::getpid());
     temp = folder + "." + name + "." + pid + "-" + std::to_string(counter++);
-    const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
+    const int fd = ::openat(at, temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
     if (fd >= 0 || errno != EEXIST) return fd;
   }
   return -1;
@@ -137,9 +138,20 @@ std::string link_target(const std::string& native) {
 
 }  // namespace
 
-replace_result replace_file(const std::wstring& path, std::span<const std::string> chunks) {
+replace_result replace_file(const std::wstring& path, std::span<const std::string> chunks,
+                            const open_folder* folder) {
   replace_result out;
   std::string target = to_native(path);
+  // Every call below names `target` relative to `at`: the file's name in
+  // the open folder that holds it, or the whole path.
+  int at = AT_FDCWD;
+  if (folder && folder->descriptor() >= 0) {
+    const size_t slash = target.rfind('/');
+    if (slash != std::string::npos && slash + 1 < target.size()) {
+      at = folder->descriptor();
+      target.erase(0, slash + 1);
+    }
+  }
   auto failed = [&](const wchar_t* action, const wchar_t* purpose, int error) {
     out.result = status::from_errno(action, path, purpose, error);
     return out;
@@ -149,10 +161,11 @@ replace_result replace_file(const std::wstring& path, std::span<const std::strin
   bool existing = false;
   struct stat old {};
   constexpr int kFlags = O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK;
-  int old_fd = ::open(target.c_str(), kFlags | O_NOFOLLOW);
+  int old_fd = ::openat(at, target.c_str(), kFlags | O_NOFOLLOW);
   if (old_fd < 0 && errno == ELOOP) {
     // A link: the file it points to is compared and replaced.
-    target = link_target(target);
+    at = AT_FDCWD;
+    target = link_target(to_native(path));
     old_fd = ::open(target.c_str(), kFlags);
   }
   const int open_error = errno;
@@ -172,7 +185,7 @@ replace_result replace_file(const std::wstring& path, std::span<const std::strin
       out.unchanged = true;
       return out;
     }
-  } else if (open_error != ENOENT && ::stat(target.c_str(), &old) == 0) {
+  } else if (open_error != ENOENT && ::fstatat(at, target.c_str(), &old, 0) == 0) {
     existing = true;  // there but unreadable: replaced all the same
   }
   if (existing && !S_ISREG(old.st_mode)) existing = false;  // a device or pipe: no bits to keep
@@ -181,12 +194,12 @@ replace_result replace_file(const std::wstring& path, std::span<const std::strin
   // plain create gives), so that mostly no change of mode is needed after.
   const mode_t wanted = existing ? (old.st_mode & 07777) : creation_mode();
   std::string temp;
-  const int fd = create_temporary(target, wanted & 0777, temp);
+  const int fd = create_temporary(at, target, wanted & 0777, temp);
   if (fd < 0) return failed(L"open", L"for writing", errno);
 
   auto abandon = [&](const wchar_t* action, int error) {
     ::close(fd);
-    ::unlink(temp.c_str());
+    ::unlinkat(at, temp.c_str(), 0);
     return failed(action, L"", error);
   };
   if (!write_chunks(fd, chunks)) return abandon(L"write", errno);
@@ -206,12 +219,12 @@ replace_result replace_file(const std::wstring& path, std::span<const std::strin
   }
   if (::close(fd) != 0) {
     const int error = errno;
-    ::unlink(temp.c_str());
+    ::unlinkat(at, temp.c_str(), 0);
     return failed(L"write", L"", error);
   }
-  if (::rename(temp.c_str(), target.c_str()) != 0) {
+  if (::renameat(at, temp.c_str(), at, target.c_str()) != 0) {
     const int error = errno;
-    ::unlink(temp.c_str());
+    ::unlinkat(at, temp.c_str(), 0);
     return failed(L"replace", L"", error);
   }
   return out;

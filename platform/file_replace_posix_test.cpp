@@ -136,6 +136,40 @@ TEST(ReplaceFile, ALinkKeepsPointingAtTheReplacedFile) {
   EXPECT_EQ(names_in(dir.path() / "real"), std::vector<std::string>{"index.html"});
 }
 
+// Through the open folder that holds the file, every case above behaves the
+// same: a new file, equal bytes, different bytes, a link, and a folder in
+// the way; no temporary file is left.
+TEST(ReplaceFile, ThroughTheOpenFolderHoldingItTheSameRulesHold) {
+  testing::temp_dir dir;
+  const fs::path site = dir.mkdir("site");
+  const fs::path real = dir.write("real/target.html", "old");
+  fs::create_symlink(real, site / "linked.html");
+  dir.mkdir("site/taken.html");
+  const fs::path same = dir.write("site/same.html", "same");
+  age(same);
+  const auto same_time = fs::last_write_time(same);
+  open_folder folder;
+  ASSERT_TRUE(folder.open(wide(site)));
+  const std::array<std::string, 1> text{"new"};
+  const std::array<std::string, 1> equal{"same"};
+
+  EXPECT_TRUE(replace_file(wide(site / "fresh.html"), text, &folder).result.ok());
+  EXPECT_EQ(testing::read_bytes(site / "fresh.html"), "new");
+  const replace_result unchanged = replace_file(wide(same), equal, &folder);
+  EXPECT_TRUE(unchanged.unchanged);
+  EXPECT_EQ(fs::last_write_time(same), same_time);
+  EXPECT_FALSE(replace_file(wide(same), text, &folder).unchanged);
+  EXPECT_EQ(testing::read_bytes(same), "new");
+  EXPECT_TRUE(replace_file(wide(site / "linked.html"), text, &folder).result.ok());
+  EXPECT_TRUE(fs::is_symlink(site / "linked.html"));
+  EXPECT_EQ(testing::read_bytes(real), "new");
+  const replace_result in_the_way = replace_file(wide(site / "taken.html"), text, &folder);
+  EXPECT_EQ(in_the_way.result.reason(), L"Is a directory");
+  EXPECT_EQ(in_the_way.result.path(), wide(site / "taken.html"));
+  EXPECT_EQ(names_in(site),
+            (std::vector<std::string>{"fresh.html", "linked.html", "same.html", "taken.html"}));
+}
+
 TEST(ReplaceFile, AReadOnlyFolderIsReportedAndTheOldFileStaysWhole) {
   testing::temp_dir dir;
   const fs::path folder = dir.mkdir("locked");

@@ -51,7 +51,8 @@ bool holds_same(const std::wstring& path, std::span<const std::string> chunks) {
 
 }  // namespace
 
-replace_result replace_file(const std::wstring& path, std::span<const std::string> chunks) {
+replace_result replace_file(const std::wstring& path, std::span<const std::string> chunks,
+                            const open_folder* /*folder: every call names the whole path*/) {
   replace_result out;
   const DWORD attributes = GetFileAttributesW(path.c_str());
   const bool existing = attributes != INVALID_FILE_ATTRIBUTES;
